@@ -1,0 +1,139 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quorvel {
+
+// The 35 text fields of the main window, numbered as the window names its boxes.
+enum class Field : std::uint8_t {
+  Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
+  Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20,
+  Text21, Text22, Text23, Text24, Text25, Text26, Text27, Text28, Text29, Text30,
+  Text31, Text32, Text33, Text34, Text35
+};
+inline constexpr int kFieldCount = 35;
+
+// The three buttons of the main window: EXIT, Reset, About This Program.
+enum class Button : std::uint8_t { Command1 = 1, Command2, Command3 };
+
+// Attributes of a field that never change at run time.
+struct FieldTraits {
+  bool tabStop;
+  int tabIndex;
+  bool multiLine;
+};
+
+// The model behind the main window: every field's text, flags, caret and the focus, and the
+// rules that keep the fields consistent. Assigning a text runs the field's change rule at once,
+// nested, depth first. Lengths, cuts and caret positions count characters (UTF-8 code points).
+class AddressSheet {
+ public:
+  AddressSheet();  // the stored initial state; no rule runs; no field has the focus
+
+  [[nodiscard]] const std::string& text(Field f) const { return state(f).text; }
+  void setText(Field f, std::string text);  // store, caret 0 / selection 0, run the change rule
+
+  [[nodiscard]] bool isEnabled(Field f) const { return state(f).enabled; }
+  void setEnabled(Field f, bool enabled);
+  [[nodiscard]] bool isVisible(Field f) const { return state(f).visible; }
+  void setVisible(Field f, bool visible);
+
+  [[nodiscard]] int selStart(Field f) const { return state(f).selStart; }
+  void setSelStart(Field f, int position);
+  [[nodiscard]] int selLength(Field f) const { return state(f).selLength; }
+  void setSelLength(Field f, int length);
+
+  [[nodiscard]] std::optional<Field> focus() const { return focus_; }
+  // LostFocus rule of the holder, then GotFocus rule of the new holder. Does nothing when the
+  // field is disabled, hidden or already holds the focus.
+  void setFocus(Field f);
+  // The focus moves to a control that is not a field (a button): the holder's LostFocus rule runs.
+  void clearFocus();
+
+  // A keystroke that changed the text: store it, caret at `caret` with nothing selected, run the
+  // change rule once. An edit that leaves the text as it was only moves the caret. Disabled and
+  // hidden fields take no keystrokes.
+  void edit(Field f, std::string text, int caret);
+
+  // The button's Click rule: Command2 runs Reset; Command1 and Command3 call what the window
+  // installs with setCommandHandler.
+  void click(Button b);
+  void setCommandHandler(Button b, std::function<void()> handler);
+
+  [[nodiscard]] static FieldTraits traits(Field f);
+
+ private:
+  struct FieldState {
+    std::string text;
+    bool enabled = false;
+    bool visible = true;
+    int selStart = 0;
+    int selLength = 0;
+  };
+  struct OctetGroup {
+    Field entry, hex, binary;
+  };
+  struct MaskGroup {
+    Field entry, hex, binary;
+  };
+
+  [[nodiscard]] const FieldState& state(Field f) const {
+    return fields_[static_cast<std::size_t>(f) - 1];
+  }
+  FieldState& state(Field f) { return fields_[static_cast<std::size_t>(f) - 1]; }
+  [[nodiscard]] double number(Field f) const;  // the field's text read with ToNumber
+
+  void runChangeRule(Field f);
+  void runGotFocusRule(Field f);
+  void runLostFocusRule(Field f);
+  void settleFocus();  // a focus left on a field that was disabled or hidden leaves it
+
+  // First octet and class.
+  void Form1_Text1_Change();
+  void applyAddressClass();
+
+  // Octets two to four: one rule over three field groups; the first octet shares its steps.
+  void Form1_Text2_Change();
+  void Form1_Text3_Change();
+  void Form1_Text4_Change();
+  void runOctetRule(const OctetGroup& group);
+  void guardOctetText(const OctetGroup& group);
+  void showOctetHex(const OctetGroup& group);
+  void showWholeAddress();
+  void showOctetBinary(const OctetGroup& group);
+
+  // Mask octets: octet 2 alone, octets 3 and 4 one rule over two field groups.
+  void Form1_Text25_Change();
+  void Form1_Text24_Change();
+  void Form1_Text23_Change();
+  void runCountedMaskRule(const MaskGroup& group);
+
+  // Bit counts and totals.
+  void Form1_Text28_Change();
+  void Form1_Text27_Change();
+
+  // Whole-address number.
+  void Form1_Text31_GotFocus();
+  void Form1_Text32_Change();
+  void Form1_Text32_GotFocus();
+  void Form1_Text32_LostFocus();
+
+  // Commands and focus.
+  void Form1_Command1_Click();
+  void Form1_Command2_Click();
+  void Form1_Command3_Click();
+  void selectOnFocus(Field f);
+
+  std::array<FieldState, kFieldCount> fields_;
+  std::optional<Field> focus_;
+  unsigned focusMoves_ = 0;  // counts focus arrivals, so a move can tell whether a rule moved it
+  int depth_ = 0;            // nesting of operations; the focus settles when it returns to 0
+  std::function<void()> exitHandler_;
+  std::function<void()> aboutHandler_;
+};
+
+}  // namespace quorvel
