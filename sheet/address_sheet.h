@@ -10,10 +10,41 @@ namespace quorvel {
 
 // The 35 text fields of the main window, numbered as the window names its boxes.
 enum class Field : std::uint8_t {
-  Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
-  Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20,
-  Text21, Text22, Text23, Text24, Text25, Text26, Text27, Text28, Text29, Text30,
-  Text31, Text32, Text33, Text34, Text35
+  Text1 = 1,
+  Text2,
+  Text3,
+  Text4,
+  Text5,
+  Text6,
+  Text7,
+  Text8,
+  Text9,
+  Text10,
+  Text11,
+  Text12,
+  Text13,
+  Text14,
+  Text15,
+  Text16,
+  Text17,
+  Text18,
+  Text19,
+  Text20,
+  Text21,
+  Text22,
+  Text23,
+  Text24,
+  Text25,
+  Text26,
+  Text27,
+  Text28,
+  Text29,
+  Text30,
+  Text31,
+  Text32,
+  Text33,
+  Text34,
+  Text35
 };
 inline constexpr int kFieldCount = 35;
 
@@ -79,6 +110,18 @@ class AddressSheet {
   };
   struct MaskGroup {
     Field entry, hex, binary;
+  };
+
+  // Marks one operation; when the outermost one returns, the focus settles.
+  class OperationScope {
+   public:
+    explicit OperationScope(AddressSheet& sheet);
+    ~OperationScope();
+    OperationScope(const OperationScope&) = delete;
+    OperationScope& operator=(const OperationScope&) = delete;
+
+   private:
+    AddressSheet& sheet_;
   };
 
   [[nodiscard]] const FieldState& state(Field f) const {

@@ -1,0 +1,247 @@
+#include "sheet/address_sheet.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "sheet/octet_conversions.h"
+#include "sheet/utf8_text.h"
+
+namespace quorvel {
+namespace {
+
+struct InitialField {
+  const char* text;
+  bool enabled;
+  bool visible;
+  FieldTraits traits;
+};
+
+// The state the window opens with: what the rules leave for the address 0.0.0.0, except the
+// totals, which keep their texts until the bit-count rules first run.
+constexpr std::array<InitialField, kFieldCount> kInitialFields{{
+    {"000", true, true, {true, 0, false}},          // Text1   IP octet 1
+    {"000", true, true, {true, 1, false}},          // Text2   IP octet 2
+    {"000", true, true, {true, 2, false}},          // Text3   IP octet 3
+    {"000", true, true, {true, 3, false}},          // Text4   IP octet 4
+    {"00", false, true, {false, 10, false}},        // Text5   octet 1, hexadecimal
+    {"00", false, true, {false, 11, false}},        // Text6
+    {"00", false, true, {false, 12, false}},        // Text7
+    {"00", false, true, {false, 13, false}},        // Text8
+    {"00000000", false, true, {false, 17, false}},  // Text9   octet 1, binary
+    {"00000000", false, true, {false, 18, false}},  // Text10
+    {"00000000", false, true, {false, 19, false}},  // Text11
+    {"00000000", false, true, {false, 20, false}},  // Text12
+    {"A", false, true, {false, 25, false}},         // Text13  class letter
+    {"/8", false, true, {false, 27, false}},        // Text14  prefix
+    {"00000000", false, true, {false, 28, false}},  // Text15  mask octet 4, binary
+    {"00000000", false, true, {false, 29, false}},  // Text16  mask octet 3, binary
+    {"00000000", false, true, {false, 30, false}},  // Text17  mask octet 2, binary
+    {"11111111", false, true, {false, 31, false}},  // Text18  mask octet 1, binary
+    {"00", false, true, {false, 32, false}},        // Text19  mask octet 4, hexadecimal
+    {"00", false, true, {false, 33, false}},        // Text20
+    {"00", false, true, {false, 34, false}},        // Text21
+    {"FF", false, true, {false, 35, false}},        // Text22  mask octet 1, hexadecimal
+    {"000", true, true, {true, 6, false}},          // Text23  mask octet 4
+    {"000", true, true, {true, 5, false}},          // Text24  mask octet 3
+    {"000", true, true, {true, 4, false}},          // Text25  mask octet 2
+    {"255", false, true, {false, 36, false}},       // Text26  mask octet 1
+    {" 24", false, true, {false, 52, false}},       // Text27  host bits
+    {"  0", false, true, {false, 53, false}},       // Text28  subnet bits
+    {"  8", false, true, {false, 54, false}},       // Text29  network bits
+    {"= 32", false, true, {false, 56, false}},      // Text30  total bits
+    {"0", true, true, {false, 57, false}},          // Text31  whole address, shown
+    {"0", true, false, {false, 59, false}},         // Text32  whole address, edited
+    {"0", false, true, {false, 61, false}},         // Text33  number of subnets
+    {"0", false, true, {false, 63, false}},         // Text34  number of usable hosts
+    {"", false, true, {false, 64, true}},           // Text35  note
+}};
+
+std::size_t IndexOf(Field f) {
+  return static_cast<std::size_t>(f) - 1;
+}
+
+int ClampToText(const std::string& text, int position) {
+  const auto length = static_cast<int>(std::min<std::size_t>(utf8::CharCount(text), 1U << 30U));
+  return std::clamp(position, 0, length);
+}
+
+}  // namespace
+
+AddressSheet::AddressSheet() {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    fields_[i].text = kInitialFields[i].text;
+    fields_[i].enabled = kInitialFields[i].enabled;
+    fields_[i].visible = kInitialFields[i].visible;
+  }
+}
+
+AddressSheet::OperationScope::OperationScope(AddressSheet& sheet) : sheet_(sheet) {
+  ++sheet_.depth_;
+}
+
+AddressSheet::OperationScope::~OperationScope() {
+  if (--sheet_.depth_ == 0) sheet_.settleFocus();
+}
+
+FieldTraits AddressSheet::traits(Field f) {
+  return kInitialFields[IndexOf(f)].traits;
+}
+
+double AddressSheet::number(Field f) const {
+  return ToNumber(text(f));
+}
+
+void AddressSheet::setText(Field f, std::string text) {
+  const OperationScope scope(*this);
+  FieldState& field = state(f);
+  field.text = std::move(text);
+  field.selStart = 0;
+  field.selLength = 0;
+  runChangeRule(f);
+}
+
+void AddressSheet::edit(Field f, std::string text, int caret) {
+  FieldState& field = state(f);
+  if (!field.enabled || !field.visible) return;
+  const OperationScope scope(*this);
+  const bool changed = field.text != text;
+  if (changed) field.text = std::move(text);
+  field.selStart = ClampToText(field.text, caret);
+  field.selLength = 0;
+  if (changed) runChangeRule(f);
+}
+
+void AddressSheet::setEnabled(Field f, bool enabled) {
+  const OperationScope scope(*this);
+  state(f).enabled = enabled;
+}
+
+void AddressSheet::setVisible(Field f, bool visible) {
+  const OperationScope scope(*this);
+  state(f).visible = visible;
+}
+
+void AddressSheet::setSelStart(Field f, int position) {
+  FieldState& field = state(f);
+  field.selStart = ClampToText(field.text, position);
+  field.selLength = 0;
+}
+
+void AddressSheet::setSelLength(Field f, int length) {
+  FieldState& field = state(f);
+  const int available = ClampToText(field.text, 1 << 30) - field.selStart;
+  field.selLength = std::clamp(length, 0, available);
+}
+
+void AddressSheet::setFocus(Field f) {
+  const FieldState& target = state(f);
+  if (!target.enabled || !target.visible || focus_ == f) return;
+  const OperationScope scope(*this);
+  if (focus_) {
+    const Field holder = *focus_;
+    focus_.reset();
+    const unsigned moves = focusMoves_;
+    runLostFocusRule(holder);
+    if (focusMoves_ != moves) return;  // the holder's rule sent the focus elsewhere
+  }
+  focus_ = f;
+  ++focusMoves_;
+  runGotFocusRule(f);
+}
+
+void AddressSheet::clearFocus() {
+  if (!focus_) return;
+  const OperationScope scope(*this);
+  const Field holder = *focus_;
+  focus_.reset();
+  runLostFocusRule(holder);
+}
+
+void AddressSheet::click(Button b) {
+  const OperationScope scope(*this);
+  switch (b) {
+    case Button::Command1:
+      Form1_Command1_Click();
+      break;
+    case Button::Command2:
+      Form1_Command2_Click();
+      break;
+    case Button::Command3:
+      Form1_Command3_Click();
+      break;
+  }
+}
+
+void AddressSheet::setCommandHandler(Button b, std::function<void()> handler) {
+  if (b == Button::Command1) exitHandler_ = std::move(handler);
+  if (b == Button::Command3) aboutHandler_ = std::move(handler);
+}
+
+void AddressSheet::settleFocus() {
+  if (focus_ && (!isEnabled(*focus_) || !isVisible(*focus_))) clearFocus();
+}
+
+void AddressSheet::runChangeRule(Field f) {
+  switch (f) {
+    case Field::Text1:
+      Form1_Text1_Change();
+      break;
+    case Field::Text2:
+      Form1_Text2_Change();
+      break;
+    case Field::Text3:
+      Form1_Text3_Change();
+      break;
+    case Field::Text4:
+      Form1_Text4_Change();
+      break;
+    case Field::Text23:
+      Form1_Text23_Change();
+      break;
+    case Field::Text24:
+      Form1_Text24_Change();
+      break;
+    case Field::Text25:
+      Form1_Text25_Change();
+      break;
+    case Field::Text27:
+      Form1_Text27_Change();
+      break;
+    case Field::Text28:
+      Form1_Text28_Change();
+      break;
+    case Field::Text32:
+      Form1_Text32_Change();
+      break;
+    default:
+      break;  // display fields only store their text
+  }
+}
+
+void AddressSheet::runGotFocusRule(Field f) {
+  switch (f) {
+    case Field::Text1:
+    case Field::Text2:
+    case Field::Text3:
+    case Field::Text4:
+    case Field::Text23:
+    case Field::Text24:
+    case Field::Text25:
+      selectOnFocus(f);
+      break;
+    case Field::Text31:
+      Form1_Text31_GotFocus();
+      break;
+    case Field::Text32:
+      Form1_Text32_GotFocus();
+      break;
+    default:
+      break;
+  }
+}
+
+void AddressSheet::runLostFocusRule(Field f) {
+  if (f == Field::Text32) Form1_Text32_LostFocus();
+}
+
+}  // namespace quorvel

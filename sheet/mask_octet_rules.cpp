@@ -1,0 +1,58 @@
+// Mask octets 2 to 4. Octet 2 only shows its forms; octets 3 and 4 (one rule over two field
+// groups) also count their one bits and write the subnet and host bits.
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "sheet/address_sheet.h"
+#include "sheet/octet_conversions.h"
+
+namespace quorvel {
+
+void AddressSheet::Form1_Text25_Change() {
+  setText(Field::Text21, ToHexPair(number(Field::Text25)));
+  setText(Field::Text17, ToBitString(text(Field::Text21)));
+}
+
+void AddressSheet::Form1_Text24_Change() {
+  runCountedMaskRule({Field::Text24, Field::Text20, Field::Text16});
+}
+
+void AddressSheet::Form1_Text23_Change() {
+  runCountedMaskRule({Field::Text23, Field::Text19, Field::Text15});
+}
+
+// Counts the one bits of this octet alone: the subnet bits shown are those of whichever of
+// octets 3 and 4 changed last. Nothing checks that the mask is contiguous.
+void AddressSheet::runCountedMaskRule(const MaskGroup& group) {
+  setText(group.hex, ToHexPair(number(group.entry)));
+
+  const std::string& hex = text(group.hex);
+  auto ones = [](std::string_view bits) {
+    return static_cast<int>(std::count(bits.begin(), bits.end(), '1'));
+  };
+  std::string bits;
+  int count = 0;
+  const std::optional<std::string_view> high =
+      hex.empty() ? std::nullopt : LookUpNibble(hex.front());
+  if (high) {
+    bits = *high;
+    count = ones(*high);
+  } else {
+    bits = "ERR";
+  }
+  const std::optional<std::string_view> low = hex.empty() ? std::nullopt : LookUpNibble(hex.back());
+  if (low) {
+    bits += *low;
+    count += ones(*low);
+  } else {
+    bits = "ERR";
+  }
+
+  setText(group.binary, bits);
+  setText(Field::Text28, ToSignedText(count));
+  setText(Field::Text27, ToSignedText(32 - count - number(Field::Text29)));
+}
+
+}  // namespace quorvel

@@ -1,0 +1,157 @@
+#include "sheet/octet_conversions.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace quorvel {
+namespace {
+
+bool IsSkipped(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Walks the text as ToNumber sees it: blanks, tabs and line feeds do not exist.
+class NumberScanner {
+ public:
+  explicit NumberScanner(std::string_view text) : text_(text) { skip(); }
+  [[nodiscard]] char peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+  void next() {
+    ++at_;
+    skip();
+  }
+  [[nodiscard]] std::size_t position() const { return at_; }
+  void rewind(std::size_t position) { at_ = position; }
+
+ private:
+  void skip() {
+    while (at_ < text_.size() && IsSkipped(text_[at_])) ++at_;
+  }
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+// Enough significant digits to round any decimal number correctly to a double; the digits
+// dropped beyond them only matter through whether one of them is not zero.
+constexpr std::size_t kSignificantDigits = 800;
+constexpr long long kExponentLimit = 1'000'000'000;
+
+}  // namespace
+
+double ToNumber(std::string_view text) {
+  NumberScanner scan(text);
+  std::string digits;  // significant digits, without leading zeros
+  bool dropped_nonzero = false;
+  long long exponent = 0;  // power of ten to apply to `digits` read as a whole number
+
+  auto take_digit = [&](char c, bool fraction) {
+    if (digits.empty() && c == '0') {
+      if (fraction) --exponent;
+      return;
+    }
+    if (digits.size() < kSignificantDigits) {
+      digits.push_back(c);
+      if (fraction) --exponent;
+    } else {
+      dropped_nonzero = dropped_nonzero || c != '0';
+      if (!fraction) ++exponent;
+    }
+  };
+
+  while (IsDigit(scan.peek())) {
+    take_digit(scan.peek(), false);
+    scan.next();
+  }
+  if (scan.peek() == '.') {
+    scan.next();
+    while (IsDigit(scan.peek())) {
+      take_digit(scan.peek(), true);
+      scan.next();
+    }
+  }
+  if (scan.peek() == 'E' || scan.peek() == 'e') {
+    const std::size_t mark = scan.position();
+    scan.next();
+    bool negative = false;
+    if (scan.peek() == '+' || scan.peek() == '-') {
+      negative = scan.peek() == '-';
+      scan.next();
+    }
+    if (IsDigit(scan.peek())) {
+      long long value = 0;
+      while (IsDigit(scan.peek())) {
+        value = std::min(kExponentLimit, value * 10 + (scan.peek() - '0'));
+        scan.next();
+      }
+      exponent += negative ? -value : value;
+    } else {
+      scan.rewind(mark);  // an exponent letter with no digits is not part of the number
+    }
+  }
+
+  if (digits.empty()) return 0.0;
+  if (dropped_nonzero) {
+    digits.push_back('1');
+    --exponent;
+  }
+  const auto magnitude = static_cast<long long>(digits.size()) + exponent;
+  if (magnitude > 400) return std::numeric_limits<double>::infinity();
+  if (magnitude < -400) return 0.0;
+  digits.push_back('e');
+  char buffer[24];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, exponent);
+  digits.append(buffer, end);
+
+  double value = 0.0;
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return value;
+}
+
+std::string ToDecimalText(double value) {
+  if (value == 0.0) return "0";  // also for -0, which no user means
+  char buffer[1100];             // the longest plain form of a double is 767 digits and a sign
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (ec != std::errc{}) return "0";
+  return {buffer, end};
+}
+
+std::string ToSignedText(double value) {
+  if (!(value >= 0.0)) return ToDecimalText(value);
+  std::string text(1, ' ');
+  text += ToDecimalText(value);
+  return text;
+}
+
+std::string ToHexPair(double value) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  if (!std::isfinite(value)) return "00";
+  double low = std::fmod(std::floor(value), 256.0);
+  if (low < 0) low += 256.0;
+  const int byte = static_cast<int>(low);
+  return {kDigits[byte / 16], kDigits[byte % 16]};
+}
+
+std::optional<std::string_view> LookUpNibble(char digit) {
+  for (const NibbleEntry& entry : NibbleTable) {
+    if (entry.key == digit) return entry.bits;
+  }
+  return std::nullopt;
+}
+
+std::string ToBitString(std::string_view hex) {
+  std::string bits;
+  if (hex.empty()) return bits;
+  if (auto first = LookUpNibble(hex.front())) bits = *first;
+  if (auto last = LookUpNibble(hex.back())) bits += *last;
+  return bits;
+}
+
+}  // namespace quorvel
