@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ui/platform/sys_info_platform.h"
+
+namespace quorvel::sysinfo {
+
+// The registry, the file test and the launch of the system this program runs on. Systems other
+// than Windows have no registry: every key fails to open. The message box is left to the user
+// interface that owns the windows.
+class NativePlatform : public SysInfoPlatform {
+ public:
+  NativePlatform();
+  ~NativePlatform() override;
+
+  long OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
+               std::uint32_t access, KeyHandle& key) override;
+  long QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+                  unsigned char* data, std::uint32_t& size) override;
+  long CloseKey(KeyHandle key) override;
+  bool FileExists(const std::string& path) override;
+  void Launch(const std::string& path) override;
+
+ private:
+  struct Api;  // the registry functions, looked up at run time where there are any
+  std::unique_ptr<Api> api_;
+};
+
+}  // namespace quorvel::sysinfo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/platform/sys_info_platform.h"
+
+namespace quorvel::sysinfo {
+
+inline constexpr std::uint32_t kKeyAccess = 0x2003F;  // query, set, create, enumerate, notify,
+                                                      // link, read control
+inline constexpr std::size_t kValueBufferSize = 1024;
+inline constexpr const char* kUnavailableMessage = "System Information Is Unavailable At This Time";
+
+// Reads one registry value as text into keyVal; false (and keyVal empty) when it cannot.
+// A string is taken as it is; a double word becomes a number; any other type leaves keyVal as
+// passed in. Throws on a value it cannot cut at its terminator (a size of 0).
+bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t keyRoot, const std::string& keyName,
+                 const std::string& subKeyRef, std::string& keyVal);
+
+// Finds the system-information tool through the registry and starts it; any failure on the way
+// ends in one message, captioned with the program's title.
+void StartSysInfo(SysInfoPlatform& platform, const std::string& title);
+
+}  // namespace quorvel::sysinfo
