@@ -173,8 +173,11 @@ void AddressSheet::click(Button b) {
 }
 
 void AddressSheet::setCommandHandler(Button b, std::function<void()> handler) {
-  if (b == Button::Command1) exitHandler_ = std::move(handler);
-  if (b == Button::Command3) aboutHandler_ = std::move(handler);
+  if (b == Button::Command1) {
+    exitHandler_ = std::move(handler);
+  } else if (b == Button::Command3) {
+    aboutHandler_ = std::move(handler);
+  }
 }
 
 void AddressSheet::settleFocus() {

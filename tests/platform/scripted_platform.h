@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstring>
+#include <algorithm>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -42,13 +42,14 @@ class ScriptedPlatform : public SysInfoPlatform {
     if (root != kHkeyLocalMachine || found == keys.end()) return kErrorFileNotFound;
     if (found->second.openResult != kErrorSuccess) return found->second.openResult;
     ++openKeys;
-    key = reinterpret_cast<KeyHandle>(&found->second);
+    opened_.push_back(&found->second);
+    key = opened_.size();
     return kErrorSuccess;
   }
 
   long QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                   unsigned char* data, std::uint32_t& size) override {
-    const auto& values = reinterpret_cast<Key*>(key)->values;
+    const auto& values = opened_.at(key - 1)->values;
     const auto found = values.find(valueName);
     if (found == values.end()) return kErrorFileNotFound;
     const Value& value = found->second;
@@ -59,7 +60,7 @@ class ScriptedPlatform : public SysInfoPlatform {
     }
     type = value.type;
     size = static_cast<std::uint32_t>(value.bytes.size());
-    std::memcpy(data, value.bytes.data(), value.bytes.size());
+    std::copy(value.bytes.begin(), value.bytes.end(), data);
     return kErrorSuccess;
   }
 
@@ -82,6 +83,9 @@ class ScriptedPlatform : public SysInfoPlatform {
   void ShowMessage(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + ": " + text);
   }
+
+ private:
+  std::vector<Key*> opened_;
 };
 
 }  // namespace quorvel::sysinfo::testing

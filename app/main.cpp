@@ -1,0 +1,22 @@
+#include <QApplication>
+
+#include "app/graceful_quit.h"
+#include "quorvel_ui/app_info.h"
+#include "ui/form1.h"
+#include "ui/program_icon.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(quorvel::app_info::kTitle));
+  QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                          .arg(quorvel::app_info::kVersionMajor)
+                                          .arg(quorvel::app_info::kVersionMinor)
+                                          .arg(quorvel::app_info::kVersionPatch));
+  QApplication::setWindowIcon(quorvel::programIcon());
+
+  quorvel::quitGracefullyOnTermination(&app);
+
+  quorvel::Form1 window;
+  window.show();
+  return QApplication::exec();
+}

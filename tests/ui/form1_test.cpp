@@ -1,0 +1,230 @@
+// The binding of the main window to its sheet, through real keys, clicks and focus moves.
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "tests/ui/window_driver.h"
+
+using quorvel::testing::WindowDriver;
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    driver_ = std::make_unique<WindowDriver>();
+    QVERIFY(driver_->active());
+  }
+  void cleanup() { driver_.reset(); }
+
+  void opensWithFirstOctetSelected() {
+    QCOMPARE(driver_->form().windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text1"));
+    QCOMPARE(driver_->box("Text1")->selectedText(), QStringLiteral("000"));
+    QVERIFY(driver_->find<QWidget>("Text32")->isHidden());
+    // No rule has run: the note is still empty and shown.
+    QVERIFY(driver_->find<QPlainTextEdit>("Text35")->isVisible());
+  }
+
+  void oneKeystrokeReachesEveryBox() {
+    WindowDriver::type(QStringLiteral("1"));
+    QCOMPARE(driver_->text("Text1"), QStringLiteral("1"));
+    QCOMPARE(driver_->box("Text1")->cursorPosition(), 1);
+    QCOMPARE(driver_->text("Text5"), QStringLiteral("01"));
+    QCOMPARE(driver_->text("Text9"), QStringLiteral("00000001"));
+    QCOMPARE(driver_->text("Text31"), QStringLiteral("16777216"));
+    QCOMPARE(driver_->text("Text13"), QStringLiteral("A"));
+    QCOMPARE(driver_->text("Text33"), QStringLiteral("1"));
+    QVERIFY(driver_->find<QWidget>("Text35")->isHidden());
+  }
+
+  void fourthDigitFollowsTheCaret_data() {
+    QTest::addColumn<int>("tabs");       // Tab presses from Text1 to reach the box
+    QTest::addColumn<QString>("start");  // typed over the selection first
+    QTest::addColumn<int>("rights");     // caret: -1 end, otherwise Home and that many Rights
+    QTest::addColumn<QString>("digit");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("classLetter");
+    QTest::newRow("octet 2 at the end") << 1 << "123" << -1 << "4"
+                                        << "234"
+                                        << "A";
+    QTest::newRow("octet 2 at the start") << 1 << "123" << 0 << "1"
+                                          << "112"
+                                          << "A";
+    QTest::newRow("octet 2 after one") << 1 << "123" << 1 << "0"
+                                       << "023"
+                                       << "A";
+    QTest::newRow("octet 1 at the end") << 0 << "100" << -1 << "1"
+                                        << "001"
+                                        << "A";
+    QTest::newRow("octet 1 at the start") << 0 << "100" << 0 << "1"
+                                          << "110"
+                                          << "A";
+    QTest::newRow("octet 1 after one") << 0 << "100" << 1 << "2"
+                                       << "200"
+                                       << "C";
+  }
+  void fourthDigitFollowsTheCaret() {
+    QFETCH(int, tabs);
+    QFETCH(QString, start);
+    QFETCH(int, rights);
+    QFETCH(QString, digit);
+    QFETCH(QString, expected);
+    QFETCH(QString, classLetter);
+    for (int i = 0; i < tabs; ++i) WindowDriver::press(Qt::Key_Tab);
+    WindowDriver::type(start);
+    if (rights < 0) {
+      WindowDriver::press(Qt::Key_End);
+    } else {
+      WindowDriver::press(Qt::Key_Home);
+      for (int i = 0; i < rights; ++i) WindowDriver::press(Qt::Key_Right);
+    }
+    auto* box = qobject_cast<QLineEdit*>(WindowDriver::focus());
+    QVERIFY(box);
+    WindowDriver::type(digit);
+    QCOMPARE(box->text(), expected);
+    QCOMPARE(box->cursorPosition(), 0);
+    QCOMPARE(driver_->text("Text13"), classLetter);
+  }
+
+  void nextKeyAfterACutGoesInFront() {
+    WindowDriver::press(Qt::Key_Tab);
+    WindowDriver::type(QStringLiteral("1234"));  // cut to 234, caret at the start
+    WindowDriver::type(QStringLiteral("5"));     // 5234, cut to 523, clamped to 255
+    QCOMPARE(driver_->text("Text2"), QStringLiteral("255"));
+    QCOMPARE(driver_->text("Text6"), QStringLiteral("FF"));
+    WindowDriver::type(QStringLiteral("1"));  // in front again: 1255 -> 125
+    QCOMPARE(driver_->text("Text2"), QStringLiteral("125"));
+  }
+
+  void tabSkipsClosedMaskBoxes_data() {
+    QTest::addColumn<QString>("firstOctet");
+    QTest::addColumn<QStringList>("visits");
+    const QStringList tail{"Command3", "Text1"};
+    QTest::newRow("class A") << "10"
+                             << QStringList{"Text2",  "Text3",  "Text4",
+                                            "Text25", "Text24", "Text23"} +
+                                    tail;
+    QTest::newRow("class B") << "172"
+                             << QStringList{"Text2", "Text3", "Text4", "Text24", "Text23"} + tail;
+    QTest::newRow("class C") << "192" << QStringList{"Text2", "Text3", "Text4", "Text23"} + tail;
+    QTest::newRow("class D") << "224" << QStringList{"Text2", "Text3", "Text4"} + tail;
+  }
+  void tabSkipsClosedMaskBoxes() {
+    QFETCH(QString, firstOctet);
+    QFETCH(QStringList, visits);
+    WindowDriver::type(firstOctet);
+    QStringList seen;
+    for (int i = 0; i < visits.size(); ++i) {
+      WindowDriver::press(Qt::Key_Tab);
+      seen << WindowDriver::focusName();
+    }
+    QCOMPARE(seen, visits);
+    // Back in Text1 by wrapping: the sheet's select-on-focus ran, not Qt's select-all.
+    QCOMPARE(driver_->box("Text1")->selectedText(), firstOctet.left(5));
+  }
+
+  void focusSelectsFiveCharacters() {
+    // Type seven characters into mask octet 4, leave it and come back with Shift+Tab.
+    for (const char* stop : {"Text2", "Text3", "Text4", "Text25", "Text24", "Text23"}) {
+      WindowDriver::press(Qt::Key_Tab);
+      QCOMPARE(WindowDriver::focusName(), QLatin1String(stop));
+    }
+    WindowDriver::type(QStringLiteral("1234567"));
+    WindowDriver::press(Qt::Key_Tab);
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Command3"));
+    WindowDriver::press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text23"));
+    QCOMPARE(driver_->box("Text23")->selectedText(), QStringLiteral("12345"));
+    // A click into a box selects the same way, whatever the press did to the caret.
+    driver_->click("Text2");
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text2"));
+    QCOMPARE(driver_->box("Text2")->selectedText(), QStringLiteral("000"));
+  }
+
+  void wholeNumberIsEditedInItsOwnBox_data() {
+    QTest::addColumn<QString>("leaveBy");
+    QTest::addColumn<QString>("selected");  // in Text1 afterwards
+    QTest::addColumn<QString>("number");    // in Text31 afterwards
+    QTest::addColumn<QString>("nextKey");   // Text1 after typing 7
+    QTest::newRow("Tab") << "Tab"
+                         << "192"
+                         << "3232235777"
+                         << "7";
+    QTest::newRow("click on Text3") << "Text3"
+                                    << "192"
+                                    << "3232235777"
+                                    << "7";
+    // Reset's writes leave the caret at the start with nothing selected.
+    QTest::newRow("click on Reset") << "Command2"
+                                    << ""
+                                    << "0"
+                                    << "70";
+  }
+  void wholeNumberIsEditedInItsOwnBox() {
+    QFETCH(QString, leaveBy);
+    QFETCH(QString, selected);
+    QFETCH(QString, number);
+    QFETCH(QString, nextKey);
+    driver_->click("Text31");
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text32"));
+    QVERIFY(driver_->find<QWidget>("Text31")->isHidden());
+    QCOMPARE(driver_->box("Text32")->selectedText(), QStringLiteral("0"));
+
+    WindowDriver::type(QStringLiteral("3232235777"));
+    QCOMPARE(driver_->text("Text1"), QStringLiteral("192"));
+    QCOMPARE(driver_->text("Text2"), QStringLiteral("168"));
+    QCOMPARE(driver_->text("Text4"), QStringLiteral("1"));
+    QCOMPARE(driver_->text("Text13"), QStringLiteral("C"));
+
+    if (leaveBy == QLatin1String("Tab")) {
+      WindowDriver::press(Qt::Key_Tab);
+    } else {
+      driver_->click(leaveBy.toLatin1().constData());
+    }
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text1"));
+    QCOMPARE(driver_->box("Text1")->selectedText(), selected);
+    QVERIFY(driver_->find<QWidget>("Text32")->isHidden());
+    QVERIFY(driver_->find<QWidget>("Text31")->isVisible());
+    QCOMPARE(driver_->text("Text31"), number);
+    // The next key goes where the user sees the selection or the caret.
+    WindowDriver::type(QStringLiteral("7"));
+    QCOMPARE(driver_->text("Text1"), nextKey);
+  }
+
+  void resetPutsTheSheetBack() {
+    WindowDriver::type(QStringLiteral("172"));
+    WindowDriver::press(Qt::Key_Tab);
+    WindowDriver::type(QStringLiteral("16"));
+    driver_->click("Command2");
+    for (const char* octet : {"Text1", "Text2", "Text3", "Text4"}) {
+      QCOMPARE(driver_->text(octet), QStringLiteral("0"));
+    }
+    QCOMPARE(driver_->text("Text13"), QStringLiteral("A"));
+    QCOMPARE(driver_->text("Text31"), QStringLiteral("0"));
+    QCOMPARE(driver_->text("Text29"), QStringLiteral("  8"));
+    QVERIFY(driver_->box("Text25")->isEnabled());
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Command2"));
+  }
+
+  void switchingWindowsRunsNoRule() {
+    WindowDriver::press(Qt::Key_Tab);
+    WindowDriver::type(QStringLiteral("1234567"));  // cut to 567 with the caret at 0
+    WindowDriver::press(Qt::Key_End);
+    QWidget other;
+    other.setGeometry(500, 500, 100, 100);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    driver_->form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&driver_->form()));
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text2"));
+    QVERIFY(!driver_->box("Text2")->hasSelectedText());
+    QCOMPARE(driver_->box("Text2")->cursorPosition(), 3);
+  }
+
+ private:
+  std::unique_ptr<WindowDriver> driver_;
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

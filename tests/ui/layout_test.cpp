@@ -1,0 +1,161 @@
+// Places, sizes and fit of the controls, at 96 dpi with the fonts the set-up installs.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTest>
+
+#include "tests/ui/window_driver.h"
+#include "ui/frm_about.h"
+
+using quorvel::testing::WindowDriver;
+
+namespace {
+
+// The room a one-line box gives its text: the style's contents rectangle less the two-pixel
+// margins the line edit keeps on each side.
+int textRoom(QLineEdit* box) {
+  QStyleOptionFrame option;
+  option.initFrom(box);
+  option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+  const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+  return contents.marginsRemoved(box->textMargins()).width() - 4;
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    driver_ = std::make_unique<WindowDriver>();
+    QVERIFY(driver_->active());
+  }
+  void cleanup() { driver_.reset(); }
+
+  void controlsStandWhereTheLayoutPutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("Text1") << "Text1" << QRect(32, 56, 41, 19);
+    QTest::newRow("Text12") << "Text12" << QRect(224, 120, 57, 19);
+    QTest::newRow("Text32 over Text31") << "Text32" << QRect(32, 152, 89, 19);
+    QTest::newRow("Text31") << "Text31" << QRect(32, 152, 89, 19);
+    QTest::newRow("Text35") << "Text35" << QRect(8, 408, 409, 33);
+    QTest::newRow("Label22") << "Label22" << QRect(32, 16, 233, 33);
+    QTest::newRow("Label20") << "Label20" << QRect(80, 216, 9, 19);
+    QTest::newRow("Command3") << "Command3" << QRect(336, 136, 89, 41);
+  }
+  void controlsStandWhereTheLayoutPutsThem() {
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QCOMPARE(driver_->form().size(), QSize(434, 437));
+    auto* control = driver_->form().findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), pixels);
+    driver_->form().resize(700, 600);
+    QCOMPARE(control->geometry(), pixels);
+  }
+
+  void longestTextsFitTheirBoxes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("octet") << "Text4"
+                           << "255";
+    QTest::newRow("binary octet") << "Text9"
+                                  << "11111111";
+    QTest::newRow("binary mask octet") << "Text15"
+                                       << "11111110";
+    QTest::newRow("whole number") << "Text31"
+                                  << "4294967295";
+    QTest::newRow("class letter") << "Text13"
+                                  << "E";
+    QTest::newRow("prefix") << "Text14"
+                            << "/24";
+    QTest::newRow("bit count") << "Text27"
+                               << " 24";
+    QTest::newRow("total") << "Text30"
+                           << "= 32";
+    QTest::newRow("subnets") << "Text33"
+                             << "4096";
+    QTest::newRow("hosts") << "Text34"
+                           << "16777214";
+  }
+  void longestTextsFitTheirBoxes() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QLineEdit* box = driver_->box(name.toLatin1().constData());
+    QVERIFY(box->fontMetrics().horizontalAdvance(text) <= textRoom(box));
+    QVERIFY(box->fontMetrics().height() <= box->height() - 4);
+  }
+
+  void captionsFitTheirControls() {
+    QList<QWidget*> captioned;
+    for (auto* label : driver_->form().findChildren<QLabel*>()) {
+      if (label->text() != QLatin1String("$")) captioned << label;
+    }
+    for (auto* button : driver_->form().findChildren<QAbstractButton*>()) captioned << button;
+    QVERIFY(captioned.size() == 10 + 3);
+    for (QWidget* w : captioned) {
+      const auto* label = qobject_cast<QLabel*>(w);
+      const QString text = label ? label->text() : qobject_cast<QAbstractButton*>(w)->text();
+      QRect room = w->rect();
+      if (!label) room.adjust(4, 2, -4, -2);  // the button's bevel
+      const int align = label ? int(label->alignment()) : int(Qt::AlignCenter);
+      QRect used = w->fontMetrics().boundingRect(room, align | Qt::TextWordWrap, text);
+      // Without a descending letter, the last line's descent may meet the edge unseen.
+      if (!text.contains(QRegularExpression(QStringLiteral("[gjpqy,]")))) {
+        used.setBottom(used.bottom() - w->fontMetrics().descent());
+      }
+      QVERIFY2(room.contains(used), qPrintable(w->objectName()));
+    }
+  }
+
+  void noteFitsOnTwoLines() {
+    auto* note = driver_->find<QPlainTextEdit>("Text35");
+    const QString longest = QStringLiteral(
+        "Note: an additional 33554430 hosts can be defined if you use subnet 0 and the last "
+        "(all 1's) subnet)");
+    const QRect room = note->viewport()->rect().adjusted(1, 1, -1, -1);
+    const QRect used = note->fontMetrics().boundingRect(room, Qt::TextWordWrap, longest);
+    QVERIFY(room.contains(used));
+  }
+
+  void everyBoxAndButtonHasItsOwnName() {
+    QSet<QString> names;
+    const auto boxes = driver_->form().findChildren<QLineEdit*>();
+    for (QWidget* w : boxes) names.insert(w->accessibleName());
+    names.insert(driver_->find<QWidget>("Text35")->accessibleName());
+    QCOMPARE(boxes.size(), 34);
+    QCOMPARE(names.size(), 35);
+    QVERIFY(!names.contains(QString()));
+    QCOMPARE(driver_->box("Text18")->accessibleName(),
+             QStringLiteral("Subnet mask octet 1, binary"));
+  }
+
+  void aboutBoxHasItsFixedPlace() {
+    quorvel::frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.geometry(), QRect(156, 129, 382, 237));
+    QCOMPARE(about.minimumSize(), about.maximumSize());
+    QVERIFY(!(about.windowFlags() & Qt::WindowMinMaxButtonsHint));
+    QCOMPARE(about.findChild<QWidget*>("cmdOK")->geometry(), QRect(283, 175, 84, 23));
+    QCOMPARE(about.findChild<QWidget*>("Line1")->geometry(), QRect(6, 163, 371, 3));
+    for (const char* name : {"lblDescription", "lblDisclaimer", "lblTitle", "lblVersion"}) {
+      auto* label = about.findChild<QLabel*>(name);
+      const QRect used =
+          label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text());
+      QVERIFY2(label->rect().contains(used), name);
+    }
+  }
+
+ private:
+  std::unique_ptr<WindowDriver> driver_;
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "ui/form1.h"
+
+namespace quorvel::testing {
+
+// Opens a fresh main window, active, and drives it the way a user does: keys go to whatever
+// widget has the focus, clicks to the widget under the pointer.
+class WindowDriver {
+ public:
+  WindowDriver() : form_(std::make_unique<Form1>()) {
+    form_->show();
+    form_->activateWindow();
+    active_ = QTest::qWaitForWindowActive(form_.get());
+  }
+
+  [[nodiscard]] bool active() const { return active_; }
+  [[nodiscard]] Form1& form() { return *form_; }
+
+  template <typename T = QLineEdit>
+  [[nodiscard]] T* find(const char* name) const {
+    return form_->findChild<T*>(QLatin1String(name));
+  }
+  [[nodiscard]] QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
+  [[nodiscard]] QString text(const char* name) const { return box(name)->text(); }
+
+  static QWidget* focus() { return QApplication::focusWidget(); }
+  static QString focusName() { return focus() ? focus()->objectName() : QString(); }
+
+  static void type(const QString& keys) { QTest::keyClicks(focus(), keys); }
+  static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focus(), key, modifiers);
+  }
+  void click(const char* name) const {
+    QTest::mouseClick(find<QWidget>(name), Qt::LeftButton, {}, QPoint(4, 4));
+  }
+
+ private:
+  std::unique_ptr<Form1> form_;
+  bool active_ = false;
+};
+
+}  // namespace quorvel::testing

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+
+namespace quorvel {
+
+// The faces the windows were laid out with.
+inline constexpr char kDialogFamily[] = "MS Sans Serif";
+inline constexpr char kSymbolFamily[] = "Lucida Stars";
+
+// Maps the dialog face to a narrow sans-serif face where it is not installed, so captions keep
+// the widths the layout was drawn for. Safe to call more than once; registers only the first time.
+void registerFontSubstitutes();
+
+// A font by the layout's name, size in points (fractions allowed) and weight.
+[[nodiscard]] QFont designFont(const char* family, double points, bool bold = false);
+
+// The window default: the dialog face at 8.25 points, regular.
+[[nodiscard]] QFont dialogFont();
+
+}  // namespace quorvel

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace quorvel {
+
+// The About box: title, version, description and a notice; OK closes and destroys it, System
+// Info starts the platform's system-information tool.
+class frmAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit frmAbout(QWidget* parent = nullptr);
+
+  void StartSysInfo();
+
+ private:
+  void Form_Load();
+  void cmdSysInfo_Click();
+
+  QLabel* lblTitle_;
+  QLabel* lblVersion_;
+  QPushButton* cmdOK_;
+  QPushButton* cmdSysInfo_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,56 @@
+#include "ui/system_info.h"
+
+#include <QMessageBox>
+
+#include "quorvel_ui/app_info.h"
+#include "ui/platform/native_platform.h"
+#include "ui/platform/start_sys_info.h"
+
+namespace quorvel {
+namespace {
+
+void showMessageBox(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(app_info::kTitle), text, QMessageBox::Ok,
+                  parent);
+  box.exec();
+}
+
+MessageFunction& messageFunction() {
+  static MessageFunction function = showMessageBox;
+  return function;
+}
+
+}  // namespace
+
+MessageFunction setMessageFunction(MessageFunction function) {
+  MessageFunction previous = std::move(messageFunction());
+  messageFunction() = function ? std::move(function) : MessageFunction(showMessageBox);
+  return previous;
+}
+
+void showMessage(QWidget* parent, const QString& text) {
+  messageFunction()(parent, text);
+}
+
+namespace {
+
+// This system's registry, files and launcher, with the message shown over the About box.
+class WindowPlatform : public sysinfo::NativePlatform {
+ public:
+  explicit WindowPlatform(QWidget* parent) : parent_(parent) {}
+  void ShowMessage(const std::string& text, const std::string& /*caption: the title*/) override {
+    showMessage(parent_, QString::fromStdString(text));
+  }
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace
+
+void startSystemInformation(QWidget* parent) {
+  WindowPlatform platform(parent);
+  sysinfo::StartSysInfo(platform, app_info::kTitle);
+}
+
+}  // namespace quorvel
