@@ -2,10 +2,13 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <limits>
 
 namespace quorvel {
 
 FieldEdit::FieldEdit(Field field, QWidget* parent) : QLineEdit(parent), field_(field) {
+  // The fields have no length limit of their own; the octet rules cut what they must.
+  setMaxLength(std::numeric_limits<int>::max());
   // The sheet sees what the user typed, never the texts it pushes itself.
   connect(this, &QLineEdit::textEdited, this, &FieldEdit::reportEdit);
 }

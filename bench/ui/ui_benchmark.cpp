@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <string_view>
 
 #include "ui/form1.h"
 
@@ -44,6 +46,30 @@ void BM_ClassChangingKeystroke(benchmark::State& state) {
 }
 void BM_ClassChangingKeystrokeAndPaint(benchmark::State& state) {
   classChangingKeystroke(state, true);
+}
+
+// Pastes 1 MB of digits over the whole text of a box, through the clipboard and Ctrl+V as a user
+// would, and lets the window repaint.
+void BM_LongPaste(benchmark::State& state, const char* box) {
+  quorvel::Form1 form;
+  form.show();
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form)) {
+    state.SkipWithError("window not active");
+    return;
+  }
+  const bool whole = std::string_view(box) == "Text32";
+  auto* target = form.findChild<QLineEdit*>(QLatin1String(whole ? "Text31" : box));
+  QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
+  QApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('7')));
+  for (auto _ : state) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+  }
+  if (QApplication::focusWidget()->objectName() != QLatin1String(box)) {
+    state.SkipWithError("the paste went elsewhere");
+  }
 }
 
 double monotonicSeconds() {
@@ -109,6 +135,9 @@ void BM_StartUpBareWindow(benchmark::State& state) {
 
 BENCHMARK(BM_ClassChangingKeystroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClassChangingKeystrokeAndPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LongPaste, address_octet, "Text2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongPaste, mask_octet, "Text23")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongPaste, whole_address, "Text32")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpQuorvel)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpBareWindow)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
