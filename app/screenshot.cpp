@@ -1,8 +1,9 @@
-// Renders the main window, as it opens, into the PNG file named first on the command line, and
-// the About box into the second one if given.
+// Renders the main window, with an example typed in as a user would, into the PNG file named
+// first on the command line, and the About box into the second one if given.
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QPixmap>
+#include <QTest>
 #include <cstdio>
 
 #include "ui/form1.h"
@@ -21,6 +22,11 @@ int main(int argc, char* argv[]) {
   const QDeadlineTimer deadline(5000);
   while (!window.isActiveWindow() && !deadline.hasExpired()) {
     QApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  // 192.168.1.1 with the mask 255.255.255.224: three subnet bits, so every total shows.
+  for (const char* keys : {"192", "168", "1", "1", "224"}) {
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(keys));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
   QApplication::processEvents();
   if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {

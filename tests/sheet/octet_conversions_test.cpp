@@ -96,19 +96,5 @@ TEST(BitString, TurnsFirstAndLastDigitIntoNibbles) {
   for (const auto& c : cases) EXPECT_EQ(ToBitString(c.hex), c.bits) << c.hex;
 }
 
-TEST(NibbleTable, HasTheTwentyTwoDigitsAndNothingElse) {
-  int found = 0;
-  for (int c = 0; c < 256; ++c) {
-    const auto bits = LookUpNibble(static_cast<char>(c));
-    if (!bits) continue;
-    ++found;
-    const int value = std::stoi(std::string(1, static_cast<char>(c)), nullptr, 16);
-    std::string expected;
-    for (int bit = 3; bit >= 0; --bit) expected += ((value >> bit) & 1) != 0 ? '1' : '0';
-    EXPECT_EQ(*bits, expected);
-  }
-  EXPECT_EQ(found, 22);
-}
-
 }  // namespace
 }  // namespace quorvel
