@@ -33,9 +33,41 @@ class Input {
 
 // Characters of every kind a user may type or paste.
 constexpr std::string_view kCharacters[] = {
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "1", "2", "5", "9",
-    "a", "F", "x", "G", "-", "+", ".", "e", "E", " ", "\t", "\n", "\xC3\xA9", "\xE2\x82\xAC",
-    "\xF0\x9F\x98\x80", "\x80", "\xFF", ",", "$", "\r",
+    "0",
+    "1",
+    "2",
+    "3",
+    "4",
+    "5",
+    "6",
+    "7",
+    "8",
+    "9",
+    "0",
+    "1",
+    "2",
+    "5",
+    "9",
+    "a",
+    "F",
+    "x",
+    "G",
+    "-",
+    "+",
+    ".",
+    "e",
+    "E",
+    " ",
+    "\t",
+    "\n",
+    "\xC3\xA9",
+    "\xE2\x82\xAC",
+    "\xF0\x9F\x98\x80",
+    "\x80",
+    "\xFF",
+    ",",
+    "$",
+    "\r",
 };
 
 std::string_view Character(Input& in) {
@@ -48,7 +80,9 @@ std::string Text(Input& in, std::size_t length) {
   return text;
 }
 
-Field AnyField(Input& in) { return static_cast<Field>(in.byte() % quorvel::kFieldCount + 1); }
+Field AnyField(Input& in) {
+  return static_cast<Field>(in.byte() % quorvel::kFieldCount + 1);
+}
 
 // Fields whose assignment runs a rule; assigning a display field directly would bypass the
 // rules that own it and tell nothing.
@@ -76,8 +110,8 @@ void Edit(AddressSheet& sheet, std::string_view inserted, int removeBefore, int 
   std::string edited = text.substr(0, from);
   edited += inserted;
   edited += text.substr(to);
-  const auto caret = static_cast<int>(utf8::CharCount(text.substr(0, from)) +
-                                      utf8::CharCount(inserted));
+  const auto caret =
+      static_cast<int>(utf8::CharCount(text.substr(0, from)) + utf8::CharCount(inserted));
   sheet.edit(f, edited, caret);
 }
 

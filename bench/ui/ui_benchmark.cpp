@@ -19,15 +19,18 @@ extern char** environ;
 
 namespace {
 
+bool showActive(quorvel::Form1& form, benchmark::State& state) {
+  form.show();
+  form.activateWindow();
+  if (QTest::qWaitForWindowActive(&form)) return true;
+  state.SkipWithError("window not active");
+  return false;
+}
+
 // Types the key that moves the first octet between class A and class C: "19" and "192" in turn.
 void classChangingKeystroke(benchmark::State& state, bool paint) {
   quorvel::Form1 form;
-  form.show();
-  form.activateWindow();
-  if (!QTest::qWaitForWindowActive(&form)) {
-    state.SkipWithError("window not active");
-    return;
-  }
+  if (!showActive(form, state)) return;
   auto* text1 = form.findChild<QLineEdit*>(QStringLiteral("Text1"));
   QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("19"));
   bool longer = false;
@@ -52,12 +55,7 @@ void BM_ClassChangingKeystrokeAndPaint(benchmark::State& state) {
 // would, and lets the window repaint.
 void BM_LongPaste(benchmark::State& state, const char* box) {
   quorvel::Form1 form;
-  form.show();
-  form.activateWindow();
-  if (!QTest::qWaitForWindowActive(&form)) {
-    state.SkipWithError("window not active");
-    return;
-  }
+  if (!showActive(form, state)) return;
   const bool whole = std::string_view(box) == "Text32";
   auto* target = form.findChild<QLineEdit*>(QLatin1String(whole ? "Text31" : box));
   QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));

@@ -102,18 +102,6 @@ TEST(FirstOctetRule, RoadOfOneKeystroke) {
   EXPECT_FALSE(sheet.isVisible(F::Text35));
 }
 
-TEST(FirstOctetRule, CutThenClampInTwoNestedRuns) {
-  AddressSheet sheet;
-  Enter(sheet, F::Text1, "192");
-  sheet.edit(F::Text1, "1924", 4);
-  ExpectTexts(sheet, {{F::Text1, "255"}, {F::Text13, "E"}, {F::Text5, "FF"}});
-  sheet.setText(F::Text1, "100");
-  sheet.edit(F::Text1, "1200", 2);
-  ExpectTexts(sheet, {{F::Text1, "200"}, {F::Text13, "C"}});
-  sheet.edit(F::Text1, "5200", 1);  // the caret stood at 0 after the cut
-  ExpectTexts(sheet, {{F::Text1, "255"}, {F::Text13, "E"}});
-}
-
 TEST(FirstOctetRule, EveryRunPutsAnEditedMaskBackToTheClassDefault) {
   AddressSheet sheet = SheetWithFirstOctet("10");
   Enter(sheet, F::Text24, "255");
@@ -131,13 +119,6 @@ TEST(FirstOctetRule, EveryRunPutsAnEditedMaskBackToTheClassDefault) {
                       {F::Text33, "1"},
                       {F::Text34, "16777214"}});
   EXPECT_FALSE(sheet.isVisible(F::Text35));
-}
-
-TEST(FirstOctetRule, ClassChangeClosesAndOpensMaskBoxes) {
-  AddressSheet sheet = SheetWithFirstOctet("200");
-  EXPECT_FALSE(sheet.isEnabled(F::Text24));
-  Enter(sheet, F::Text1, "10");
-  EXPECT_TRUE(sheet.isEnabled(F::Text24) && sheet.isEnabled(F::Text25));
 }
 
 }  // namespace
