@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // No host bits left: no usable host, never a negative count.
                       TotalsCase{"200", F::Text23, "255", "256", "0", "0", true},
                       // No subnet bits: one network with all its hosts.
-                      TotalsCase{"200", F::Text23, "0", "1", "254", "508", false}));
+                      TotalsCase{"200", F::Text23, "0", "1", "254", "508", false}),
+    NamedAfter<&TotalsCase::typed>{});
 
 TEST(BitCountRules, AnyZeroSpellingHidesTheNote) {
   for (const char* zero : {" 0", "  0", "   ", "0", "000", ""}) {

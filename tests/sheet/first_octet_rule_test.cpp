@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Classes, FirstOctetClassTest,
                                            ClassCase{"192", &kC}, ClassCase{"223", &kC},
                                            ClassCase{"224", &kD}, ClassCase{"240", &kD},
                                            ClassCase{"254", &kD}, ClassCase{"255", &kE},
-                                           ClassCase{"999", &kE}));
+                                           ClassCase{"999", &kE}),
+                         NamedAfter<&ClassCase::firstOctet>{});
 
 TEST(FirstOctetRule, RoadOfOneKeystroke) {
   AddressSheet sheet;

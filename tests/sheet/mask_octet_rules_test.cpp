@@ -55,7 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                                          MaskCase{"999", "E7", "11100111", " 6", " 2"},
                                          MaskCase{"4294967296", "00", "00000000", " 0", " 8"},
                                          MaskCase{"1e999", "00", "00000000", " 0", " 8"},
-                                         MaskCase{"12abc", "0C", "00001100", " 2", " 6"})));
+                                         MaskCase{"12abc", "0C", "00001100", " 2", " 6"})),
+    [](const auto& row) {
+      return std::to_string(row.index) + "_" + Name(std::get<0>(row.param).entry) + "_" +
+             Identifier(std::get<1>(row.param).typed);
+    });
 
 TEST(MaskRules, OnlyTheLastChangedOctetCounts) {
   AddressSheet sheet = SheetWithFirstOctet("150");  // class B

@@ -7,8 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "sheet_test_support.h"
+
 namespace quorvel {
 namespace {
+
+using testing::NamedAfter;
 
 struct NumberCase {
   std::string text;
@@ -32,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"   ", 0}, NumberCase{" 24", 24}, NumberCase{"1 e 2", 100},
                       NumberCase{"4294967295", 4294967295.0}, NumberCase{"1\r2", 1},
                       NumberCase{"1e999", INFINITY}, NumberCase{"1e-999", 0},
-                      NumberCase{"1e99999999999999999999", INFINITY}));
+                      NumberCase{"1e99999999999999999999", INFINITY}),
+    NamedAfter<&NumberCase::text>{});
 
 TEST(ToNumber, AgreesWithCorrectRoundingOnLongNumbers) {
   const std::string digits(1000, '7');

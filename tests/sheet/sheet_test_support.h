@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -18,6 +19,22 @@ using F = Field;
 inline void Enter(AddressSheet& sheet, Field f, const std::string& text) {
   sheet.edit(f, text, static_cast<int>(utf8::CharCount(text)));
 }
+
+// A test name made from a typed text: letters and digits stay, anything else is "_".
+inline std::string Identifier(const std::string& text) {
+  std::string id;
+  for (char c : text) id += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+  return id.empty() ? "empty" : id;
+}
+
+// Names the rows of a table after their index and the text they type.
+template <auto Member>
+struct NamedAfter {
+  template <typename Info>
+  std::string operator()(const Info& row) const {
+    return std::to_string(row.index) + "_" + Identifier(row.param.*Member);
+  }
+};
 
 inline std::string Name(Field f) {
   return "Text" + std::to_string(static_cast<int>(f));

@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"36028797018963976", "0", "0", "0", "8", "8"},
                       SplitCase{"1e20", "99", "16", "0", "0", "1661992960"},
                       // A fraction runs the byte steps unchanged; the octets cut what they get.
-                      SplitCase{"1.5", "255", "255", "255", "2", "4294967042"}));
+                      SplitCase{"1.5", "255", "255", "255", "2", "4294967042"}),
+    NamedAfter<&SplitCase::typed>{});
 
 TEST(WholeAddress, ClickSwapsInTheEntryWithTheNumberSelected) {
   AddressSheet sheet;
