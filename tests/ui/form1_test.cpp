@@ -86,6 +86,21 @@ class Form1Test : public QObject {
     QCOMPARE(driver_->text("Text13"), classLetter);
   }
 
+  // The sheet counts characters, Qt UTF-16 units: a character outside the BMP is two of them.
+  void caretCountsCharactersNotUtf16Units() {
+    WindowDriver::press(Qt::Key_Tab);
+    WindowDriver::type(QStringLiteral("123"));
+    WindowDriver::press(Qt::Key_Home);
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::sendKeyEvent(QTest::Click, WindowDriver::focus(), Qt::Key_unknown, face, {});
+    // Typed at the start (caret 1, not 2): the first three characters stay.
+    QCOMPARE(driver_->text("Text2"), face + QStringLiteral("12"));
+    QCOMPARE(driver_->box("Text2")->cursorPosition(), 0);
+    WindowDriver::press(Qt::Key_Tab);
+    WindowDriver::press(Qt::Key_Backtab);
+    QCOMPARE(driver_->box("Text2")->selectedText(), face + QStringLiteral("12"));
+  }
+
   void nextKeyAfterACutGoesInFront() {
     WindowDriver::press(Qt::Key_Tab);
     WindowDriver::type(QStringLiteral("1234"));  // cut to 234, caret at the start
