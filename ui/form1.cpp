@@ -14,11 +14,10 @@
 #include "ui/program_icon.h"
 #include "ui/separator_mark.h"
 #include "ui/sheet_binding.h"
+#include "ui/twips.h"
 
 namespace quorvel {
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 // The layout's fonts; Default is the window's own.
 enum class Face : std::uint8_t { Default, F1, F2, F3, F4, F5 };
@@ -43,10 +42,7 @@ QFont faceFont(Face face) {
 
 struct Place {
   int left, top, width, height;  // twips from the client area's top-left corner
-  [[nodiscard]] QRect pixels() const {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-  }
+  [[nodiscard]] QRect pixels() const { return twipsRect(left, top, width, height); }
 };
 
 struct FieldRow {
@@ -184,7 +180,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), binding_(new SheetBinding(sheet
   setWindowTitle(QStringLiteral("Form1"));
   setWindowIcon(programIcon());
   setFont(dialogFont());
-  resize(6510 / kTwipsPerPixel, 6555 / kTwipsPerPixel);
+  resize(twipsToPixels(6510), twipsToPixels(6555));
 
   createLabels();
   createFields();

@@ -8,16 +8,10 @@
 #include "ui/etched_rule.h"
 #include "ui/program_icon.h"
 #include "ui/system_info.h"
+#include "ui/twips.h"
 
 namespace quorvel {
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect twips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-          height / kTwipsPerPixel};
-}
 
 QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QString& text,
                  bool black) {
@@ -46,37 +40,36 @@ frmAbout::frmAbout(QWidget* parent)
   setFont(dialogFont());
   setWindowIcon(programIcon());
   // The box always opens at the same place on the screen.
-  setGeometry(2340 / kTwipsPerPixel, 1935 / kTwipsPerPixel, 5730 / kTwipsPerPixel,
-              3555 / kTwipsPerPixel);
+  setGeometry(twipsRect(2340, 1935, 5730, 3555));
   setFixedSize(size());
 
   auto* picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
-  picIcon->setGeometry(twips(240, 240, 540, 540));
+  picIcon->setGeometry(twipsRect(240, 240, 540, 540));
   picIcon->setPixmap(programIconImage());
   picIcon->setAlignment(Qt::AlignCenter);
 
-  lblTitle_ = addLabel(this, "lblTitle", twips(1050, 240, 3885, 480), QString(), true);
-  lblVersion_ = addLabel(this, "lblVersion", twips(1050, 780, 3885, 225), QString(), false);
-  addLabel(this, "lblDescription", twips(1050, 1125, 3885, 1170),
+  lblTitle_ = addLabel(this, "lblTitle", twipsRect(1050, 240, 3885, 480), QString(), true);
+  lblVersion_ = addLabel(this, "lblVersion", twipsRect(1050, 780, 3885, 225), QString(), false);
+  addLabel(this, "lblDescription", twipsRect(1050, 1125, 3885, 1170),
            QStringLiteral("I hope this program helps you visualize IP numbers and Subnet Masks."),
            true);
-  addLabel(this, "lblDisclaimer", twips(255, 2625, 2910, 825),
+  addLabel(this, "lblDisclaimer", twipsRect(255, 2625, 2910, 825),
            QStringLiteral("Provided as is, without warranty of any kind."), true);
 
   auto* line1 = new EtchedRule(this);
   line1->setObjectName(QStringLiteral("Line1"));
-  line1->setGeometry(90 / kTwipsPerPixel, 2445 / kTwipsPerPixel,
-                     (5654 - 90 + kTwipsPerPixel - 1) / kTwipsPerPixel, 3);
+  line1->setGeometry(twipsToPixels(90), twipsToPixels(2445),
+                     twipsToPixels(5654 - 90 + kTwipsPerPixel - 1), 3);
 
   cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK_->setGeometry(twips(4245, 2625, 1260, 345));
+  cmdOK_->setGeometry(twipsRect(4245, 2625, 1260, 345));
   cmdOK_->setDefault(true);
 
   cmdSysInfo_ = new QPushButton(QStringLiteral("&System Info..."), this);
   cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
-  cmdSysInfo_->setGeometry(twips(4260, 3075, 1245, 345));
+  cmdSysInfo_->setGeometry(twipsRect(4260, 3075, 1245, 345));
   cmdSysInfo_->setAccessibleName(QStringLiteral("System Info..."));
 
   setTabOrder(cmdOK_, cmdSysInfo_);
