@@ -105,10 +105,8 @@ class AddressSheet {
     int selStart = 0;
     int selLength = 0;
   };
-  struct OctetGroup {
-    Field entry, hex, binary;
-  };
-  struct MaskGroup {
+  // An entry field with the hexadecimal and binary fields that show it.
+  struct FieldGroup {
     Field entry, hex, binary;
   };
 
@@ -143,17 +141,18 @@ class AddressSheet {
   void Form1_Text2_Change();
   void Form1_Text3_Change();
   void Form1_Text4_Change();
-  void runOctetRule(const OctetGroup& group);
-  void guardOctetText(const OctetGroup& group);
-  void showOctetHex(const OctetGroup& group);
+  void runOctetRule(const FieldGroup& group);
+  void guardOctetText(const FieldGroup& group);
   void showWholeAddress();
-  void showOctetBinary(const OctetGroup& group);
+  // The two forms every octet and mask rule shows: hexadecimal from the entry, binary from that.
+  void showHex(const FieldGroup& group);
+  void showBinary(const FieldGroup& group);
 
   // Mask octets: octet 2 alone, octets 3 and 4 one rule over two field groups.
   void Form1_Text25_Change();
   void Form1_Text24_Change();
   void Form1_Text23_Change();
-  void runCountedMaskRule(const MaskGroup& group);
+  void runCountedMaskRule(const FieldGroup& group);
 
   // Bit counts and totals.
   void Form1_Text28_Change();

@@ -8,12 +8,12 @@
 namespace quorvel {
 
 void AddressSheet::Form1_Text1_Change() {
-  const OctetGroup group{Field::Text1, Field::Text5, Field::Text9};
+  const FieldGroup group{Field::Text1, Field::Text5, Field::Text9};
   guardOctetText(group);
-  showOctetHex(group);
+  showHex(group);
   showWholeAddress();
   applyAddressClass();
-  showOctetBinary(group);
+  showBinary(group);
 }
 
 // Writes the whole class row on every run, so an edited mask returns to the class default. The

@@ -11,8 +11,9 @@
 namespace quorvel {
 
 void AddressSheet::Form1_Text25_Change() {
-  setText(Field::Text21, ToHexPair(number(Field::Text25)));
-  setText(Field::Text17, ToBitString(text(Field::Text21)));
+  const FieldGroup group{Field::Text25, Field::Text21, Field::Text17};
+  showHex(group);
+  showBinary(group);  // a digit outside the table adds nothing here, unlike octets 3 and 4
 }
 
 void AddressSheet::Form1_Text24_Change() {
@@ -25,8 +26,8 @@ void AddressSheet::Form1_Text23_Change() {
 
 // Counts the one bits of this octet alone: the subnet bits shown are those of whichever of
 // octets 3 and 4 changed last. Nothing checks that the mask is contiguous.
-void AddressSheet::runCountedMaskRule(const MaskGroup& group) {
-  setText(group.hex, ToHexPair(number(group.entry)));
+void AddressSheet::runCountedMaskRule(const FieldGroup& group) {
+  showHex(group);
 
   const std::string& hex = text(group.hex);
   auto ones = [](std::string_view bits) {

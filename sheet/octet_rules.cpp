@@ -25,16 +25,16 @@ void AddressSheet::Form1_Text4_Change() {
   runOctetRule({Field::Text4, Field::Text8, Field::Text12});
 }
 
-void AddressSheet::runOctetRule(const OctetGroup& group) {
+void AddressSheet::runOctetRule(const FieldGroup& group) {
   guardOctetText(group);
-  showOctetHex(group);
+  showHex(group);
   showWholeAddress();
-  showOctetBinary(group);
+  showBinary(group);
 }
 
 // Cuts a too long text to three characters and replaces a value above 255 by "255". Each rewrite
 // runs the rule again, nested; this run then goes on with the field as the nested run left it.
-void AddressSheet::guardOctetText(const OctetGroup& group) {
+void AddressSheet::guardOctetText(const FieldGroup& group) {
   const std::string& entry = text(group.entry);
   if (utf8::CharCount(entry) > kOctetWidth) {
     // Typed at the very start (caret 1) keeps the first three, anywhere else the last three.
@@ -45,7 +45,7 @@ void AddressSheet::guardOctetText(const OctetGroup& group) {
   if (number(group.entry) > kOctetMax) setText(group.entry, "255");
 }
 
-void AddressSheet::showOctetHex(const OctetGroup& group) {
+void AddressSheet::showHex(const FieldGroup& group) {
   setText(group.hex, ToHexPair(number(group.entry)));
 }
 
@@ -58,7 +58,7 @@ void AddressSheet::showWholeAddress() {
   setText(Field::Text31, ToDecimalText(whole));
 }
 
-void AddressSheet::showOctetBinary(const OctetGroup& group) {
+void AddressSheet::showBinary(const FieldGroup& group) {
   setText(group.binary, ToBitString(text(group.hex)));
 }
 
