@@ -143,26 +143,19 @@ void SheetBinding::pushText(Field f) {
     return;
   }
   // setText with an unchanged text would still drop the selection and the undo history.
-  if (v.edit->text() == text) return;
-  v.edit->setText(text);
+  if (v.edit->wholeText() == text) return;
+  v.edit->showWhole(text);
   pushSelection(f);
 }
 
 void SheetBinding::pushSelection(Field f) {
   FieldEdit* edit = view(f).edit;
   if (!edit) return;
-  const QString text = edit->text();
+  const QString text = edit->wholeText();
   const int start = toUtf16(text, sheet_.selStart(f));
   const int end = toUtf16(text, sheet_.selStart(f) + sheet_.selLength(f));
-  const bool selected = edit->hasSelectedText();
-  const int shownStart = selected ? edit->selectionStart() : edit->cursorPosition();
-  const int shownEnd = selected ? edit->selectionEnd() : edit->cursorPosition();
-  if (shownStart == start && shownEnd == end && edit->cursorPosition() == end) return;
-  if (end > start) {
-    edit->setSelection(start, end - start);
-  } else {
-    edit->setCursorPosition(start);
-  }
+  if (edit->wholeAnchor() == start && edit->wholeCursor() == end) return;
+  edit->selectWhole(start, end);
 }
 
 }  // namespace quorvel

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/field_edit.h"
 #include "ui/form1.h"
 
 extern char** environ;
@@ -65,8 +66,11 @@ void BM_LongPaste(benchmark::State& state, const char* box) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     QApplication::processEvents();
   }
-  if (QApplication::focusWidget()->objectName() != QLatin1String(box)) {
+  const auto* pasted = qobject_cast<quorvel::FieldEdit*>(QApplication::focusWidget());
+  if (!pasted || pasted->objectName() != QLatin1String(box)) {
     state.SkipWithError("the paste went elsewhere");
+  } else if (whole && form.sheet().text(pasted->field()).size() != std::size_t{1} << 20) {
+    state.SkipWithError("the sheet did not get the whole paste");
   }
 }
 

@@ -1,8 +1,10 @@
 // The binding of the main window to its sheet, through real keys, clicks and focus moves.
+#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
 
 #include "tests/ui/window_driver.h"
+#include "ui/field_edit.h"
 
 using quorvel::testing::WindowDriver;
 
@@ -219,6 +221,45 @@ class Form1Test : public QObject {
     QCOMPARE(driver_->text("Text29"), QStringLiteral("  8"));
     QVERIFY(driver_->box("Text25")->isEnabled());
     QCOMPARE(WindowDriver::focusName(), QStringLiteral("Command2"));
+  }
+
+  // A pasted megabyte reaches the sheet whole, though the box shows only a part of it.
+  void longPasteReachesTheSheet_data() {
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QString>("box");   // where the focus lands
+    QTest::addColumn<QString>("kept");  // the sheet's text afterwards; empty: the whole paste
+    QTest::newRow("address octet") << "Text2"
+                                   << "Text2"
+                                   << "255";
+    QTest::newRow("mask octet") << "Text23"
+                                << "Text23"
+                                << "";
+    QTest::newRow("whole number") << "Text31"
+                                  << "Text32"
+                                  << "";
+  }
+  void longPasteReachesTheSheet() {
+    QFETCH(QString, click);
+    QFETCH(QString, box);
+    QFETCH(QString, kept);
+    const QString mega(1 << 20, u'7');
+    QGuiApplication::clipboard()->setText(mega);
+    driver_->click(click.toLatin1().constData());
+    QCOMPARE(WindowDriver::focusName(), box);
+    auto* edit = driver_->find<quorvel::FieldEdit>(box.toLatin1().constData());
+    const auto sheetText = [this, edit] {
+      return QString::fromStdString(driver_->form().sheet().text(edit->field()));
+    };
+    WindowDriver::press(Qt::Key_A, Qt::ControlModifier);
+    WindowDriver::press(Qt::Key_V, Qt::ControlModifier);
+    const QString expected = kept.isEmpty() ? mega : kept;
+    QCOMPARE(sheetText(), expected);
+    QCOMPARE(edit->wholeText(), expected);
+    QVERIFY(edit->text().size() < 4096);
+    WindowDriver::press(Qt::Key_End);
+    WindowDriver::press(Qt::Key_Backspace);
+    QCOMPARE(sheetText(), expected.chopped(1));
+    QCOMPARE(edit->wholeText(), expected.chopped(1));
   }
 
   void switchingWindowsRunsNoRule() {

@@ -1,0 +1,220 @@
+// A box holding a long text shows only a part of it; every key must still act on the whole text.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ui/field_edit.h"
+
+using quorvel::Field;
+using quorvel::FieldEdit;
+
+namespace {
+
+QString digits(int size) {
+  QString text;
+  text.reserve(size);
+  for (int i = 0; i < size; ++i) text += QChar(u'0' + i % 10);
+  return text;
+}
+
+// Opens the box's context menu and chooses the entry with this label.
+void chooseFromMenu(QWidget* box, const char* label) {
+  QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(box, &open);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu);
+  const QString wanted = QCoreApplication::translate("QLineEdit", label);
+  for (QAction* action : menu->actions()) {
+    if (action->text().section(u'\t', 0, 0) == wanted) action->trigger();
+  }
+  menu->close();
+}
+
+// Keys in a short notation, separated by blanks: a key name ("Home", "End", "Left", "Right",
+// "BS", "Del"), optionally with "S-" (Shift) or "C-" (Ctrl) before it and "*n" (n times) after
+// it; "C-a", "C-c", "C-x", "C-v" and "C-z"; "menu:" and an entry of the context menu ("all",
+// "copy", "cut", "paste", "delete"); "im:" and a text the input method commits; anything else is
+// typed as it stands.
+void pressKeys(QWidget* box, const QString& keys) {
+  static const QHash<QString, const char*> entries{{"menu:all", "Select All"},
+                                                   {"menu:copy", "&Copy"},
+                                                   {"menu:cut", "Cu&t"},
+                                                   {"menu:paste", "&Paste"},
+                                                   {"menu:delete", "Delete"}};
+  static const QHash<QString, Qt::Key> named{
+      {"Home", Qt::Key_Home},   {"End", Qt::Key_End},      {"Left", Qt::Key_Left},
+      {"Right", Qt::Key_Right}, {"BS", Qt::Key_Backspace}, {"Del", Qt::Key_Delete},
+      {"a", Qt::Key_A},         {"c", Qt::Key_C},          {"x", Qt::Key_X},
+      {"v", Qt::Key_V},         {"z", Qt::Key_Z}};
+  for (QString token : keys.split(u' ', Qt::SkipEmptyParts)) {
+    if (token.startsWith(u"im:")) {
+      QInputMethodEvent commit;
+      commit.setCommitString(token.mid(3));
+      QApplication::sendEvent(box, &commit);
+      continue;
+    }
+    if (entries.contains(token)) {
+      chooseFromMenu(box, entries.value(token));
+      continue;
+    }
+    Qt::KeyboardModifiers modifiers;
+    if (token.startsWith(u"S-")) modifiers = Qt::ShiftModifier;
+    if (token.startsWith(u"C-")) modifiers = Qt::ControlModifier;
+    if (modifiers) token.remove(0, 2);
+    int times = 1;
+    if (const qsizetype star = token.indexOf(u'*'); star > 0) {
+      times = token.mid(star + 1).toInt();
+      token.truncate(star);
+    }
+    for (int i = 0; i < times; ++i) {
+      if (named.contains(token) && (modifiers || token.size() > 1)) {
+        QTest::keyClick(box, named.value(token), modifiers);
+      } else {
+        QTest::keyClicks(box, token);
+      }
+    }
+  }
+}
+
+// What the box shows is the whole text at some place, never cut through a character.
+bool showsAPartOfTheWhole(const FieldEdit& box) {
+  const QString part = box.text();
+  const int offset = box.wholeCursor() - box.cursorPosition();
+  const bool cutPair =
+      !part.isEmpty() && (part.front().isLowSurrogate() || part.back().isHighSurrogate());
+  return offset >= 0 && box.wholeText().mid(offset, part.size()) == part && !cutPair &&
+         part.size() <= 2 * 1024 + 2;
+}
+
+}  // namespace
+
+class LongTextTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void keysActOnTheWholeText_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("clip");  // on the clipboard before the keys
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("clipAfter");  // null: not checked
+
+    const QString long20k = digits(20000);
+    const QString mega = QString(1 << 20, u'7');
+    const QString none;
+    QTest::newRow("Home, type") << long20k << none << "Home q"
+                                << "q" + long20k << 1 << none;
+    QTest::newRow("Backspace at the end")
+        << long20k << none << "BS" << long20k.chopped(1) << 19999 << none;
+    QTest::newRow("select all, type") << long20k << none << "C-a 5"
+                                      << "5" << 1 << none;
+    QTest::newRow("select to the start, delete") << long20k << none << "S-Home Del"
+                                                 << "" << 0 << none;
+    QTest::newRow("select to the end from the start") << long20k << none << "Home S-End z"
+                                                      << "z" << 1 << none;
+    QTest::newRow("walk right across the part")
+        << long20k << none << "Home Right*1500 q" << long20k.left(1500) + "q" + long20k.mid(1500)
+        << 1501 << none;
+    QTest::newRow("walk left across the part")
+        << long20k << none << "Left*1500 q" << long20k.left(18500) + "q" + long20k.mid(18500)
+        << 18501 << none;
+    QTest::newRow("selection kept beyond the part")
+        << long20k << none << "S-Left*1500 BS" << long20k.left(18500) << 18500 << none;
+    QTest::newRow("selection from the start, narrowed")
+        << long20k << none << "Home S-Right*1500 S-Left*10 q"
+        << "q" + long20k.mid(1490) << 1 << none;
+    QTest::newRow("copy all") << long20k << none << "C-a C-c" << long20k << 20000 << long20k;
+    QTest::newRow("cut beyond the part") << long20k << none << "S-Left*1500 C-x"
+                                         << long20k.left(18500) << 18500 << long20k.mid(18500);
+    QTest::newRow("megabyte pasted into a short text") << "12" << mega << "Home Right C-v"
+                                                       << "1" + mega + "2" << (1 << 20) + 1 << none;
+    QTest::newRow("megabyte pasted over the whole")
+        << long20k << mega << "C-a C-v" << mega << (1 << 20) << none;
+    QTest::newRow("long text shortened by a paste") << long20k << "42"
+                                                    << "C-a C-v"
+                                                    << "42" << 2 << none;
+    QTest::newRow("menu: select all, type") << long20k << none << "menu:all 5"
+                                            << "5" << 1 << none;
+    QTest::newRow("menu: paste a megabyte") << "12" << mega << "menu:paste"
+                                            << "12" + mega << (1 << 20) + 2 << none;
+    QTest::newRow("menu: copy all")
+        << long20k << none << "C-a menu:copy" << long20k << 20000 << long20k;
+    QTest::newRow("menu: cut beyond the part")
+        << long20k << none << "S-Left*1500 menu:cut" << long20k.left(18500) << 18500
+        << long20k.mid(18500);
+    QTest::newRow("menu: delete beyond the part") << long20k << none << "S-Home menu:delete"
+                                                  << "" << 0 << none;
+    QTest::newRow("input method over a selection beyond the part")
+        << long20k << none << "S-Left*1500 im:ab" << long20k.left(18500) + "ab" << 18502 << none;
+    QTest::newRow("input method in the part")
+        << long20k << none << "Left im:ab" << long20k.left(19999) + "ab" + long20k.right(1) << 20001
+        << none;
+    QTest::newRow("short paste undone by the line edit") << "12"
+                                                         << "345"
+                                                         << "C-v C-z"
+                                                         << "12" << 2 << none;
+    // Pairs of units at every offset modulo 2, so that some part edge falls inside a pair.
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString mixed = ("x" + face + face).repeated(2000);
+    QTest::newRow("characters of two units")
+        << mixed << none << "Home Right*700 q" << mixed.left(1166) + "q" + mixed.mid(1166) << 1167
+        << none;
+  }
+  void keysActOnTheWholeText() {
+    QFETCH(QString, start);
+    QFETCH(QString, clip);
+    QFETCH(QString, keys);
+    QFETCH(QString, expected);
+    QFETCH(int, cursor);
+    QFETCH(QString, clipAfter);
+    FieldEdit box(Field::Text32, nullptr);
+    box.show();
+    box.showWhole(start);
+    QGuiApplication::clipboard()->setText(clip);
+    QSignalSpy edits(&box, &FieldEdit::edited);
+
+    pressKeys(&box, keys);
+
+    QCOMPARE(box.wholeText().size(), expected.size());
+    QCOMPARE(box.wholeText(), expected);
+    QCOMPARE(box.wholeCursor(), cursor);
+    QVERIFY(showsAPartOfTheWhole(box));
+    // The sheet hears of every change, and last of the text as it ends.
+    if (expected != start) QVERIFY(!edits.isEmpty());
+    if (!edits.isEmpty()) {
+      QCOMPARE(edits.last().at(1).toString(), expected);
+      QCOMPARE(edits.last().at(2).toInt(), cursor);
+    }
+    if (!clipAfter.isNull()) QCOMPARE(QGuiApplication::clipboard()->text(), clipAfter);
+  }
+
+  // The binding sets the sheet's selection; it must show wherever it lies in the text.
+  void selectionSetFromOutside_data() {
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("all") << 0 << 20000;
+    QTest::newRow("caret in the middle") << 10000 << 10000;
+    QTest::newRow("backwards across the whole") << 20000 << 0;
+    QTest::newRow("a few at the start") << 0 << 5;
+  }
+  void selectionSetFromOutside() {
+    QFETCH(int, anchor);
+    QFETCH(int, cursor);
+    FieldEdit box(Field::Text32, nullptr);
+    box.showWhole(digits(20000));
+    box.selectWhole(anchor, cursor);
+    QCOMPARE(box.wholeAnchor(), anchor);
+    QCOMPARE(box.wholeCursor(), cursor);
+    QCOMPARE(box.wholeSelectedText(),
+             digits(20000).mid(std::min(anchor, cursor), std::abs(cursor - anchor)));
+    QVERIFY(showsAPartOfTheWhole(box));
+  }
+};
+
+QTEST_MAIN(LongTextTest)
+#include "long_text_test.moc"
