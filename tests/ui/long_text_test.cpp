@@ -193,6 +193,24 @@ class LongTextTest : public QObject {
     if (!clipAfter.isNull()) QCOMPARE(QGuiApplication::clipboard()->text(), clipAfter);
   }
 
+  // X11's middle click pastes the primary selection where it clicks.
+  void middleClickPastesAMegabyteWhole() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection()) QSKIP("no primary selection on this platform");
+    FieldEdit box(Field::Text32, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.showWhole(QStringLiteral("12"));
+    const QString mega(1 << 20, u'7');
+    clipboard->setText(mega, QClipboard::Selection);
+    QSignalSpy edits(&box, &FieldEdit::edited);
+    QTest::mouseClick(&box, Qt::MiddleButton, {}, QPoint(box.width() - 2, box.height() / 2));
+    QCOMPARE(box.wholeText(), "12" + mega);
+    QCOMPARE(box.wholeCursor(), box.wholeText().size());
+    QVERIFY(showsAPartOfTheWhole(box));
+    QCOMPARE(edits.size(), 1);
+  }
+
   // The binding sets the sheet's selection; it must show wherever it lies in the text.
   void selectionSetFromOutside_data() {
     QTest::addColumn<int>("anchor");
