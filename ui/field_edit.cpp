@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QScopedValueRollback>
 #include <algorithm>
 #include <cstdlib>
@@ -106,7 +107,9 @@ void FieldEdit::placePart(int anchor, int cursor) {
     tail_ = std::min(static_cast<int>(whole_.size()), cursor + kReach);
     if (splitsPair(whole_, offset_)) --offset_;
     if (splitsPair(whole_, tail_)) ++tail_;
+    const bool cursorOnTheLeft = cursorRect().center().x() < width() / 2;
     setText(whole_.mid(offset_, tail_ - offset_));
+    keepCursorSide(cursorOnTheLeft);
   }
   anchor_ = anchor;
   const int local = cursor - offset_;
@@ -116,6 +119,16 @@ void FieldEdit::placePart(int anchor, int cursor) {
   } else {
     setSelection(localAnchor, local - localAnchor);
   }
+}
+
+// A line edit scrolls only as far as it must to show the cursor, from where it scrolled last. The
+// new part would leave the cursor on the far side of the box; a paint with the cursor at the
+// far end of the part first makes the scroll come back from there, so the cursor keeps its side.
+void FieldEdit::keepCursorSide(bool left) {
+  if (!isVisible()) return;
+  setCursorPosition(left ? static_cast<int>(text().size()) : 0);
+  QPixmap scratch(size());
+  render(&scratch);
 }
 
 void FieldEdit::followCursor() {

@@ -63,6 +63,7 @@ class FieldEdit : public QLineEdit {
   void replaceSelection(const QString& text);
   void copyWhole() const;
   void placePart(int anchor, int cursor);
+  void keepCursorSide(bool left);
   void followCursor();
 
   Field field_;

@@ -193,6 +193,29 @@ class LongTextTest : public QObject {
     if (!clipAfter.isNull()) QCOMPARE(QGuiApplication::clipboard()->text(), clipAfter);
   }
 
+  // Walking with the arrows, the cursor stays against the edge of the box it pushes at, also
+  // when the part moves under it.
+  void cursorKeepsItsSideWhenThePartMoves_data() {
+    QTest::addColumn<bool>("leftwards");
+    QTest::newRow("leftwards") << true;
+    QTest::newRow("rightwards") << false;
+  }
+  void cursorKeepsItsSideWhenThePartMoves() {
+    QFETCH(bool, leftwards);
+    FieldEdit box(Field::Text32, nullptr);
+    box.resize(120, 24);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.showWhole(digits(20000));
+    if (!leftwards) pressKeys(&box, QStringLiteral("Home"));
+    for (int i = 0; i < 1000; ++i) {
+      QTest::keyClick(&box, leftwards ? Qt::Key_Left : Qt::Key_Right);
+      box.repaint();
+      const int x = box.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+      if (i > 100) QCOMPARE(x < box.width() / 2, leftwards);
+    }
+  }
+
   // X11's middle click pastes the primary selection where it clicks.
   void middleClickPastesAMegabyteWhole() {
     QClipboard* clipboard = QGuiApplication::clipboard();
