@@ -178,6 +178,14 @@ bool FieldEdit::event(QEvent* event) {
   const bool handled = QLineEdit::event(event);
   // Whatever the event did to the cursor, the part follows it.
   followCursor();
+  // Where there is a primary selection (X11), a selection made by key or mouse becomes it; the
+  // line edit itself offers only what of it lies in the part.
+  const bool selecting =
+      event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonRelease;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (selecting && partial_ && wholeAnchor() != wholeCursor() && clipboard->supportsSelection()) {
+    clipboard->setText(wholeSelectedText(), QClipboard::Selection);
+  }
   return handled;
 }
 
@@ -277,9 +285,6 @@ void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
     }
   }
   QLineEdit::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && clipboard->supportsSelection() && spills()) {
-    clipboard->setText(wholeSelectedText(), QClipboard::Selection);
-  }
 }
 
 void FieldEdit::inputMethodEvent(QInputMethodEvent* event) {

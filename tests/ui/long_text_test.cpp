@@ -216,8 +216,9 @@ class LongTextTest : public QObject {
     }
   }
 
-  // X11's middle click pastes the primary selection where it clicks.
-  void middleClickPastesAMegabyteWhole() {
+  // X11's primary selection: a middle click pastes it where it clicks, and a selection made by
+  // key becomes it whole.
+  void primarySelectionCarriesTheWholeText() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard->supportsSelection()) QSKIP("no primary selection on this platform");
     FieldEdit box(Field::Text32, nullptr);
@@ -232,6 +233,10 @@ class LongTextTest : public QObject {
     QCOMPARE(box.wholeCursor(), box.wholeText().size());
     QVERIFY(showsAPartOfTheWhole(box));
     QCOMPARE(edits.size(), 1);
+
+    clipboard->clear(QClipboard::Selection);
+    pressKeys(&box, QStringLiteral("Left*3000 S-Home"));
+    QCOMPARE(clipboard->text(QClipboard::Selection).size(), box.wholeText().size() - 3000);
   }
 
   // The binding sets the sheet's selection; it must show wherever it lies in the text.
