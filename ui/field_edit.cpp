@@ -33,6 +33,20 @@ bool matchesAny(QKeyEvent* event, std::initializer_list<QKeySequence::StandardKe
   return std::any_of(keys.begin(), keys.end(), [event](auto key) { return event->matches(key); });
 }
 
+// Whether a step left or right over a selection lands on the selection's edge (most keyboard
+// schemes) or one character on from the cursor (Windows'). A scratch line edit tells.
+bool stepLandsOnSelectionEdge() {
+  static const bool onEdge = [] {
+    QLineEdit probe;
+    probe.setText(QStringLiteral("ab"));
+    probe.selectAll();
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QCoreApplication::sendEvent(&probe, &left);
+    return probe.cursorPosition() == 0;
+  }();
+  return onEdge;
+}
+
 }  // namespace
 
 FieldEdit::FieldEdit(Field field, QWidget* parent) : QLineEdit(parent), field_(field) {
@@ -229,6 +243,18 @@ bool FieldEdit::takeWholeMove(QKeyEvent* event) {
     placePart(wholeAnchor(), 0);
   } else if (matchesAny(event, {Key::SelectEndOfLine, Key::SelectEndOfBlock})) {
     placePart(wholeAnchor(), size);
+  } else if (matchesAny(event, {Key::MoveToPreviousChar, Key::MoveToNextChar}) && spills() &&
+             stepLandsOnSelectionEdge()) {
+    const int anchor = wholeAnchor();
+    const int cursor = wholeCursor();
+    const int edge = event->matches(Key::MoveToPreviousChar) ? std::min(anchor, cursor)
+                                                             : std::max(anchor, cursor);
+    placePart(edge, edge);
+  } else if (matchesAny(event, {Key::DeleteEndOfLine, Key::DeleteCompleteLine}) && !isReadOnly()) {
+    // As the line edit does: select to the end (or all), copy, delete.
+    placePart(event->matches(Key::DeleteEndOfLine) ? wholeCursor() : 0, size);
+    copyWhole();
+    replaceSelection({});
   } else {
     return false;
   }
@@ -241,9 +267,16 @@ bool FieldEdit::takeSpilledEdit(QKeyEvent* event) {
   if (event->matches(Key::Cut)) {
     copyWhole();
     replaceSelection({});
-  } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete ||
-             matchesAny(event, {Key::DeleteStartOfWord, Key::DeleteEndOfWord, Key::DeleteEndOfLine,
-                                Key::DeleteCompleteLine})) {
+  } else if (matchesAny(event, {Key::DeleteStartOfWord, Key::DeleteEndOfWord})) {
+    // As the line edit does: the selection grows by a word step from the cursor, then goes. The
+    // step stays within the part; the anchor beyond it stays where it is.
+    if (event->matches(Key::DeleteStartOfWord)) {
+      cursorWordBackward(true);
+    } else {
+      cursorWordForward(true);
+    }
+    replaceSelection({});
+  } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
     replaceSelection({});
   } else {
     const QString typed = event->text();

@@ -4,8 +4,11 @@
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <iterator>
+#include <limits>
 
 #include "ui/field_edit.h"
 
@@ -87,7 +90,7 @@ bool showsAPartOfTheWhole(const FieldEdit& box) {
   const bool cutPair =
       !part.isEmpty() && (part.front().isLowSurrogate() || part.back().isHighSurrogate());
   return offset >= 0 && box.wholeText().mid(offset, part.size()) == part && !cutPair &&
-         part.size() <= 2 * 1024 + 2;
+         (part.size() <= 2 * 1024 + 2 || box.wholeText().size() <= FieldEdit::kLongText);
 }
 
 }  // namespace
@@ -237,6 +240,70 @@ class LongTextTest : public QObject {
     clipboard->clear(QClipboard::Selection);
     pressKeys(&box, QStringLiteral("Left*3000 S-Home"));
     QCOMPARE(clipboard->text(QClipboard::Selection).size(), box.wholeText().size() - 3000);
+  }
+
+  // Random keys, many of them repeated long enough to carry the caret across the part's edges,
+  // must leave the box exactly as a plain line edit holding the whole text.
+  void behavesAsAPlainLineEditUnderRandomKeys() {
+    struct Step {
+      Qt::Key key;
+      Qt::KeyboardModifiers modifiers;
+    };
+    const Step steps[] = {{Qt::Key_Left, {}},
+                          {Qt::Key_Right, {}},
+                          {Qt::Key_Left, Qt::ShiftModifier},
+                          {Qt::Key_Right, Qt::ShiftModifier},
+                          {Qt::Key_Left, Qt::ControlModifier},
+                          {Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier},
+                          {Qt::Key_Home, {}},
+                          {Qt::Key_End, {}},
+                          {Qt::Key_Home, Qt::ShiftModifier},
+                          {Qt::Key_End, Qt::ShiftModifier},
+                          {Qt::Key_A, Qt::ControlModifier},
+                          {Qt::Key_Backspace, {}},
+                          {Qt::Key_Backspace, Qt::ControlModifier},
+                          {Qt::Key_Delete, Qt::ControlModifier},
+                          {Qt::Key_K, Qt::ControlModifier},
+                          {Qt::Key_U, Qt::ControlModifier},
+                          {Qt::Key_Delete, {}},
+                          {Qt::Key_5, {}},
+                          {Qt::Key_X, Qt::ControlModifier},
+                          {Qt::Key_V, Qt::ControlModifier}};
+    QString start;
+    for (int i = 0; i < 500; ++i) start += QStringLiteral("1234567 9");
+    QGuiApplication::clipboard()->setText(QStringLiteral("ab"));
+    FieldEdit box(Field::Text32, nullptr);
+    QLineEdit plain;
+    plain.setMaxLength(std::numeric_limits<int>::max());
+    box.showWhole(start);
+    plain.setText(start);
+    // QUORVEL_KEYS_SEED=n runs another sequence.
+    QRandomGenerator random(qEnvironmentVariableIntValue("QUORVEL_KEYS_SEED") + 20261206);
+    int partial = 0;
+    for (int round = 0; round < 80; ++round) {
+      // Long, but not so long that the plain line edit makes the test slow.
+      if (plain.text().size() <= FieldEdit::kLongText || plain.text().size() > 12000) {
+        box.showWhole(start);
+        plain.setText(start);
+      }
+      const Step& step = steps[random.bounded(int(std::size(steps)))];
+      const bool walk = step.key == Qt::Key_Left || step.key == Qt::Key_Right;
+      const int times = walk ? int(random.bounded(1, 900)) : 1;
+      for (int i = 0; i < times; ++i) {
+        QTest::keyPress(&box, step.key, step.modifiers);  // a line edit ignores releases
+        QTest::keyPress(&plain, step.key, step.modifiers);
+      }
+      const int plainAnchor = !plain.hasSelectedText() ? plain.cursorPosition()
+                              : plain.cursorPosition() == plain.selectionStart()
+                                  ? plain.selectionEnd()
+                                  : plain.selectionStart();
+      QCOMPARE(box.wholeText(), plain.text());
+      QCOMPARE(box.wholeCursor(), plain.cursorPosition());
+      QCOMPARE(box.wholeAnchor(), plainAnchor);
+      QVERIFY(showsAPartOfTheWhole(box));
+      if (box.text().size() < box.wholeText().size()) ++partial;
+    }
+    QVERIFY(partial > 50);
   }
 
   // The binding sets the sheet's selection; it must show wherever it lies in the text.
