@@ -300,6 +300,10 @@ void FieldEdit::focusOutEvent(QFocusEvent* event) {
 
 void FieldEdit::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
+  // A triple click selects all of the text, not only the part.
+  if (partial_ && hasSelectedText() && selectedText().size() == text().size()) {
+    selectWhole(0, static_cast<int>(whole_.size()));
+  }
   if (focusByClick_) {
     focusByClick_ = false;
     emit clickSettled(field_);

@@ -219,6 +219,18 @@ class LongTextTest : public QObject {
     }
   }
 
+  void tripleClickSelectsTheWholeText() {
+    FieldEdit box(Field::Text32, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.showWhole(digits(20000));
+    const QPoint middle = box.rect().center();
+    QTest::mouseDClick(&box, Qt::LeftButton, {}, middle);
+    QTest::mousePress(&box, Qt::LeftButton, {}, middle);
+    QTest::mouseRelease(&box, Qt::LeftButton, {}, middle);
+    QCOMPARE(box.wholeSelectedText().size(), 20000);
+  }
+
   // X11's primary selection: a middle click pastes it where it clicks, and a selection made by
   // key becomes it whole.
   void primarySelectionCarriesTheWholeText() {
