@@ -10,10 +10,9 @@
 #include <iterator>
 #include <limits>
 
-#include "ui/field_edit.h"
+#include "ui/long_line_edit.h"
 
-using quorvel::Field;
-using quorvel::FieldEdit;
+using quorvel::LongLineEdit;
 
 namespace {
 
@@ -84,13 +83,13 @@ void pressKeys(QWidget* box, const QString& keys) {
 }
 
 // What the box shows is the whole text at some place, never cut through a character.
-bool showsAPartOfTheWhole(const FieldEdit& box) {
+bool showsAPartOfTheWhole(const LongLineEdit& box) {
   const QString part = box.text();
   const int offset = box.wholeCursor() - box.cursorPosition();
   const bool cutPair =
       !part.isEmpty() && (part.front().isLowSurrogate() || part.back().isHighSurrogate());
   return offset >= 0 && box.wholeText().mid(offset, part.size()) == part && !cutPair &&
-         (part.size() <= 2 * 1024 + 2 || box.wholeText().size() <= FieldEdit::kLongText);
+         (part.size() <= 2 * 1024 + 2 || box.wholeText().size() <= LongLineEdit::kLongText);
 }
 
 }  // namespace
@@ -175,11 +174,11 @@ class LongTextTest : public QObject {
     QFETCH(QString, expected);
     QFETCH(int, cursor);
     QFETCH(QString, clipAfter);
-    FieldEdit box(Field::Text32, nullptr);
+    LongLineEdit box(nullptr);
     box.show();
     box.showWhole(start);
     QGuiApplication::clipboard()->setText(clip);
-    QSignalSpy edits(&box, &FieldEdit::edited);
+    QSignalSpy edits(&box, &LongLineEdit::wholeEdited);
 
     pressKeys(&box, keys);
 
@@ -190,8 +189,8 @@ class LongTextTest : public QObject {
     // The sheet hears of every change, and last of the text as it ends.
     if (expected != start) QVERIFY(!edits.isEmpty());
     if (!edits.isEmpty()) {
-      QCOMPARE(edits.last().at(1).toString(), expected);
-      QCOMPARE(edits.last().at(2).toInt(), cursor);
+      QCOMPARE(edits.last().at(0).toString(), expected);
+      QCOMPARE(edits.last().at(1).toInt(), cursor);
     }
     if (!clipAfter.isNull()) QCOMPARE(QGuiApplication::clipboard()->text(), clipAfter);
   }
@@ -205,7 +204,7 @@ class LongTextTest : public QObject {
   }
   void cursorKeepsItsSideWhenThePartMoves() {
     QFETCH(bool, leftwards);
-    FieldEdit box(Field::Text32, nullptr);
+    LongLineEdit box(nullptr);
     box.resize(120, 24);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -220,7 +219,7 @@ class LongTextTest : public QObject {
   }
 
   void tripleClickSelectsTheWholeText() {
-    FieldEdit box(Field::Text32, nullptr);
+    LongLineEdit box(nullptr);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     box.showWhole(digits(20000));
@@ -236,13 +235,13 @@ class LongTextTest : public QObject {
   void primarySelectionCarriesTheWholeText() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard->supportsSelection()) QSKIP("no primary selection on this platform");
-    FieldEdit box(Field::Text32, nullptr);
+    LongLineEdit box(nullptr);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     box.showWhole(QStringLiteral("12"));
     const QString mega(1 << 20, u'7');
     clipboard->setText(mega, QClipboard::Selection);
-    QSignalSpy edits(&box, &FieldEdit::edited);
+    QSignalSpy edits(&box, &LongLineEdit::wholeEdited);
     QTest::mouseClick(&box, Qt::MiddleButton, {}, QPoint(box.width() - 2, box.height() / 2));
     QCOMPARE(box.wholeText(), "12" + mega);
     QCOMPARE(box.wholeCursor(), box.wholeText().size());
@@ -284,7 +283,7 @@ class LongTextTest : public QObject {
     QString start;
     for (int i = 0; i < 500; ++i) start += QStringLiteral("1234567 9");
     QGuiApplication::clipboard()->setText(QStringLiteral("ab"));
-    FieldEdit box(Field::Text32, nullptr);
+    LongLineEdit box(nullptr);
     QLineEdit plain;
     plain.setMaxLength(std::numeric_limits<int>::max());
     box.showWhole(start);
@@ -294,7 +293,7 @@ class LongTextTest : public QObject {
     int partial = 0;
     for (int round = 0; round < 80; ++round) {
       // Long, but not so long that the plain line edit makes the test slow.
-      if (plain.text().size() <= FieldEdit::kLongText || plain.text().size() > 12000) {
+      if (plain.text().size() <= LongLineEdit::kLongText || plain.text().size() > 12000) {
         box.showWhole(start);
         plain.setText(start);
       }
@@ -330,7 +329,7 @@ class LongTextTest : public QObject {
   void selectionSetFromOutside() {
     QFETCH(int, anchor);
     QFETCH(int, cursor);
-    FieldEdit box(Field::Text32, nullptr);
+    LongLineEdit box(nullptr);
     box.showWhole(digits(20000));
     box.selectWhole(anchor, cursor);
     QCOMPARE(box.wholeAnchor(), anchor);
