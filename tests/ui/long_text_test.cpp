@@ -109,27 +109,8 @@ class LongTextTest : public QObject {
     const QString long20k = digits(20000);
     const QString mega = QString(1 << 20, u'7');
     const QString none;
-    QTest::newRow("Home, type") << long20k << none << "Home q"
-                                << "q" + long20k << 1 << none;
-    QTest::newRow("Backspace at the end")
-        << long20k << none << "BS" << long20k.chopped(1) << 19999 << none;
-    QTest::newRow("select all, type") << long20k << none << "C-a 5"
-                                      << "5" << 1 << none;
-    QTest::newRow("select to the start, delete") << long20k << none << "S-Home Del"
-                                                 << "" << 0 << none;
-    QTest::newRow("select to the end from the start") << long20k << none << "Home S-End z"
-                                                      << "z" << 1 << none;
-    QTest::newRow("walk right across the part")
-        << long20k << none << "Home Right*1500 q" << long20k.left(1500) + "q" + long20k.mid(1500)
-        << 1501 << none;
-    QTest::newRow("walk left across the part")
-        << long20k << none << "Left*1500 q" << long20k.left(18500) + "q" + long20k.mid(18500)
-        << 18501 << none;
-    QTest::newRow("selection kept beyond the part")
-        << long20k << none << "S-Left*1500 BS" << long20k.left(18500) << 18500 << none;
-    QTest::newRow("selection from the start, narrowed")
-        << long20k << none << "Home S-Right*1500 S-Left*10 q"
-        << "q" + long20k.mid(1490) << 1 << none;
+    // Plain moves and edits are compared with a plain line edit below; these rows are what
+    // that comparison leaves out: the clipboard, the menu, the input method, a megabyte, undo.
     QTest::newRow("copy all") << long20k << none << "C-a C-c" << long20k << 20000 << long20k;
     QTest::newRow("cut beyond the part") << long20k << none << "S-Left*1500 C-x"
                                          << long20k.left(18500) << 18500 << long20k.mid(18500);
