@@ -74,6 +74,26 @@ void BM_LongPaste(benchmark::State& state, const char* box) {
   }
 }
 
+// A keystroke at the end of a megabyte in the whole-address box: the sheet reads the number, the
+// box splices the key into its whole text.
+void BM_KeystrokeAfterLongPaste(benchmark::State& state) {
+  quorvel::Form1 form;
+  if (!showActive(form, state)) return;
+  QTest::mouseClick(form.findChild<QLineEdit*>(QStringLiteral("Text31")), Qt::LeftButton, {},
+                    QPoint(4, 4));
+  QApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('7')));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  bool longer = false;
+  for (auto _ : state) {
+    QTest::keyClick(QApplication::focusWidget(), longer ? Qt::Key_Backspace : Qt::Key_1);
+    QApplication::processEvents();
+    longer = !longer;
+  }
+  if (form.sheet().text(quorvel::Field::Text32).size() < std::size_t{1} << 20) {
+    state.SkipWithError("the paste did not reach the sheet");
+  }
+}
+
 double monotonicSeconds() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
@@ -140,6 +160,7 @@ BENCHMARK(BM_ClassChangingKeystrokeAndPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LongPaste, address_octet, "Text2")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongPaste, mask_octet, "Text23")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongPaste, whole_address, "Text32")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeystrokeAfterLongPaste)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpQuorvel)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpBareWindow)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
