@@ -150,6 +150,12 @@ void LongLineEdit::followCursor() {
   if (!partHolds(wholeCursor())) placePart(anchor_, wholeCursor());
 }
 
+// Whether putting this text in goes through the whole text: the line edit holds a part, or it
+// would have to lay out a long text.
+bool LongLineEdit::insertsLong(const QString& inserted) const {
+  return partial_ || text().size() + inserted.size() > kLongText;
+}
+
 bool LongLineEdit::spills() const {
   if (!partial_) return false;
   const int anchor = wholeAnchor();
@@ -215,7 +221,7 @@ void LongLineEdit::keyPressEvent(QKeyEvent* event) {
 bool LongLineEdit::takeLongTextKey(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) {
     const QString clip = QGuiApplication::clipboard()->text();
-    if (isReadOnly() || (!partial_ && text().size() + clip.size() <= kLongText)) return false;
+    if (isReadOnly() || !insertsLong(clip)) return false;
     pasteWhole(clip);
     return true;
   }
@@ -298,7 +304,7 @@ void LongLineEdit::mouseReleaseEvent(QMouseEvent* event) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
     const QString clip = clipboard->text(QClipboard::Selection);
-    if (partial_ || text().size() + clip.size() > kLongText) {
+    if (insertsLong(clip)) {
       // As the line edit does: the selection goes, the text goes in at the cursor.
       selectWhole(wholeCursor(), wholeCursor());
       pasteWhole(clip);
@@ -310,7 +316,7 @@ void LongLineEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void LongLineEdit::inputMethodEvent(QInputMethodEvent* event) {
   const QString& commit = event->commitString();
-  const bool whole = spills() || (!partial_ && text().size() + commit.size() > kLongText);
+  const bool whole = spills() || (!partial_ && insertsLong(commit));
   if (whole && !isReadOnly() && event->preeditString().isEmpty() && !commit.isEmpty()) {
     replaceSelection(commit);
     event->accept();
@@ -322,7 +328,7 @@ void LongLineEdit::inputMethodEvent(QInputMethodEvent* event) {
 void LongLineEdit::dropEvent(QDropEvent* event) {
   const QMimeData* mime = event->mimeData();
   const QString dropped = mime->hasText() ? mime->text() : QString();
-  if (!isReadOnly() && (partial_ || text().size() + dropped.size() > kLongText)) {
+  if (!isReadOnly() && insertsLong(dropped)) {
     const int at = (partial_ ? offset_ : 0) + cursorPositionAt(event->position().toPoint());
     selectWhole(at, at);
     pasteWhole(dropped);
@@ -337,7 +343,7 @@ void LongLineEdit::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   const QString clip = QGuiApplication::clipboard()->text();
-  const bool longPaste = partial_ || text().size() + clip.size() > kLongText;
+  const bool longPaste = insertsLong(clip);
   const bool spilled = spills();
   for (QAction* action : menu->actions()) {
     const QString label = action->text().section(QLatin1Char('\t'), 0, 0);

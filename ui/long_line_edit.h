@@ -45,6 +45,7 @@ class LongLineEdit : public QLineEdit {
   void reportEdit(const QString& text);
   [[nodiscard]] int localAnchor() const;  // the line edit's own anchor; its cursor if none
   [[nodiscard]] bool partHolds(int cursor) const;
+  [[nodiscard]] bool insertsLong(const QString& inserted) const;
   [[nodiscard]] bool spills() const;  // a selection reaching beyond the part shown
   bool takeLongTextKey(QKeyEvent* event);
   bool takeWholeMove(QKeyEvent* event);
