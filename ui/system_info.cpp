@@ -3,8 +3,8 @@
 #include <QMessageBox>
 
 #include "quorvel_ui/app_info.h"
-#include "ui/platform/native_platform.h"
-#include "ui/platform/start_sys_info.h"
+#include "sysinfo/native_platform.h"
+#include "sysinfo/start_sys_info.h"
 
 namespace quorvel {
 namespace {

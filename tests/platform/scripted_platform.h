@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform/sys_info_platform.h"
+#include "sysinfo/sys_info_platform.h"
 
 namespace quorvel::sysinfo::testing {
 

@@ -1,4 +1,4 @@
-#include "ui/platform/start_sys_info.h"
+#include "sysinfo/start_sys_info.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform/native_platform.h"
-#include "ui/platform/start_sys_info.h"
+#include "sysinfo/native_platform.h"
+#include "sysinfo/start_sys_info.h"
 
 namespace quorvel::sysinfo {
 namespace {

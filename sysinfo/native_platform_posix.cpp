@@ -1,7 +1,7 @@
 // Systems without a registry: no key opens, so the tool is never found or started.
 #include <stdexcept>
 
-#include "ui/platform/native_platform.h"
+#include "sysinfo/native_platform.h"
 
 namespace quorvel::sysinfo {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/platform/sys_info_platform.h"
+#include "sysinfo/sys_info_platform.h"
 
 namespace quorvel::sysinfo {
 

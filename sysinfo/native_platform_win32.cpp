@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform/native_platform.h"
+#include "sysinfo/native_platform.h"
 
 namespace quorvel::sysinfo {
 
