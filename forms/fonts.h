@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quorvel::forms {
+
+// The faces the windows were laid out with.
+inline constexpr char kDialogFamily[] = "MS Sans Serif";
+inline constexpr char kSymbolFamily[] = "Lucida Stars";
+
+// Dialog is every window's default; F1 to F5 are the bold headings and boxes; Symbol draws the
+// separator marks between octets.
+enum class Face : std::uint8_t { Dialog, F1, F2, F3, F4, F5, Symbol };
+
+struct FontSpec {
+  const char* family;
+  double points;
+  bool bold;
+};
+
+constexpr FontSpec fontOf(Face face) {
+  switch (face) {
+    case Face::F1:
+      return {kDialogFamily, 18, true};
+    case Face::F2:
+      return {kDialogFamily, 12, true};
+    case Face::F3:
+      return {kDialogFamily, 9.75, true};
+    case Face::F4:
+      return {kDialogFamily, 8.25, true};
+    case Face::F5:
+      return {kDialogFamily, 13.5, true};
+    case Face::Symbol:
+      return {kSymbolFamily, 18, false};
+    case Face::Dialog:
+      break;
+  }
+  return {kDialogFamily, 8.25, false};
+}
+
+struct Rgb {
+  std::uint8_t red, green, blue;
+};
+
+}  // namespace quorvel::forms

@@ -1,0 +1,125 @@
+#include "forms/sheet_presenter.h"
+
+#include <climits>
+#include <optional>
+
+#include "forms/utf16_text.h"
+
+namespace quorvel::forms {
+namespace {
+
+// Restores a flag when the scope ends, also by an exception.
+class Raised {
+ public:
+  explicit Raised(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  ~Raised() { flag_ = was_; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
+}  // namespace
+
+void SheetPresenter::edited(Field field, std::u16string_view text, int cursor) {
+  if (pushing_) return;
+  std::string utf8 = toUtf8(text);
+  shown_[index(field)] = utf8;
+  written_[index(field)] = true;
+  sheet_.edit(field, std::move(utf8), charactersIn(text, cursor));
+  refresh();
+}
+
+void SheetPresenter::focusEntered(Field field, bool windowSwitch) {
+  if (pushing_ || windowSwitch) return;
+  sheet_.setFocus(field);
+  refresh();
+}
+
+void SheetPresenter::buttonFocused(bool windowSwitch) {
+  if (pushing_ || windowSwitch) return;
+  sheet_.clearFocus();
+  refresh();
+}
+
+void SheetPresenter::clickSettled(Field field) {
+  if (pushing_ || sheet_.focus() != field) return;
+  const Raised guard(pushing_);
+  pushSelection(field);
+}
+
+void SheetPresenter::buttonClicked(Button button) {
+  sheet_.click(button);
+  refresh();
+}
+
+void SheetPresenter::enterFirstField() {
+  std::optional<Field> first;
+  int lowest = INT_MAX;
+  for (int i = 1; i <= kFieldCount; ++i) {
+    const auto f = static_cast<Field>(i);
+    const FieldTraits traits = AddressSheet::traits(f);
+    if (traits.tabStop && traits.tabIndex < lowest && sheet_.isEnabled(f) && sheet_.isVisible(f)) {
+      lowest = traits.tabIndex;
+      first = f;
+    }
+  }
+  if (first) sheet_.setFocus(*first);
+  refresh();
+}
+
+void SheetPresenter::refresh() {
+  const Raised guard(pushing_);
+  for (int i = 1; i <= kFieldCount; ++i) pushText(static_cast<Field>(i));
+
+  // Boxes appear before the focus moves and disappear after it, so that the toolkit never has
+  // to move the focus off a box that vanishes.
+  for (int i = 1; i <= kFieldCount; ++i) {
+    const auto f = static_cast<Field>(i);
+    BoxView& v = view(f);
+    if (sheet_.isVisible(f) && !v.isShown()) v.setShown(true);
+    if (sheet_.isEnabled(f) && !v.isEnabled()) v.setEnabled(true);
+  }
+
+  if (const std::optional<Field> holder = sheet_.focus()) {
+    BoxView& v = view(*holder);
+    if (!v.hasFocus()) v.takeFocus();
+    pushSelection(*holder);
+  }
+
+  for (int i = 1; i <= kFieldCount; ++i) {
+    const auto f = static_cast<Field>(i);
+    BoxView& v = view(f);
+    const bool hide = !sheet_.isVisible(f) && v.isShown();
+    const bool disable = !sheet_.isEnabled(f) && v.isEnabled();
+    if (!hide && !disable) continue;
+    // Only a box the sheet no longer focuses can get here; take the focus off it first so that
+    // the toolkit does not pass it on to the next box by itself.
+    if (v.hasFocus()) v.dropFocus();
+    if (hide) v.setShown(false);
+    if (disable) v.setEnabled(false);
+  }
+}
+
+void SheetPresenter::pushText(Field f) {
+  const std::string& text = sheet_.text(f);
+  std::string& shown = shown_[index(f)];
+  if (written_[index(f)] && shown == text) return;
+  shown = text;
+  written_[index(f)] = true;
+  view(f).showText(toUtf16(text));
+  pushSelection(f);
+}
+
+void SheetPresenter::pushSelection(Field f) {
+  const std::string& text = shown_[index(f)];
+  const int start = unitsBefore(text, sheet_.selStart(f));
+  const int end = unitsBefore(text, sheet_.selStart(f) + sheet_.selLength(f));
+  BoxView& v = view(f);
+  if (v.anchor() == start && v.cursor() == end) return;
+  v.select(start, end);
+}
+
+}  // namespace quorvel::forms

@@ -1,0 +1,110 @@
+#include "forms/utf16_text.h"
+
+#include "sheet/utf8_text.h"
+
+namespace quorvel::forms {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool isHigh(char16_t u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool isLow(char16_t u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// The code point of one well-formed UTF-8 sequence of `length` bytes.
+char32_t decode(std::string_view text, std::size_t at, std::size_t length) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  switch (length) {
+    case 1:
+      return byte(0);
+    case 2:
+      return ((byte(0) & 0x1FU) << 6) | (byte(1) & 0x3FU);
+    case 3:
+      return ((byte(0) & 0x0FU) << 12) | ((byte(1) & 0x3FU) << 6) | (byte(2) & 0x3FU);
+    default:
+      return ((byte(0) & 0x07U) << 18) | ((byte(1) & 0x3FU) << 12) | ((byte(2) & 0x3FU) << 6) |
+             (byte(3) & 0x3FU);
+  }
+}
+
+bool wellFormed(std::string_view text, std::size_t at, std::size_t length) {
+  return length > 1 || static_cast<unsigned char>(text[at]) < 0x80;
+}
+
+}  // namespace
+
+std::string toUtf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t u = text[i];
+    if (isHigh(u) && i + 1 < text.size() && isLow(text[i + 1])) {
+      appendUtf8(out,
+                 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+      ++i;
+    } else {
+      appendUtf8(out, isHigh(u) || isLow(u) ? kReplacement : u);
+    }
+  }
+  return out;
+}
+
+std::u16string toUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = utf8::CharLength(text, at);
+    char32_t c = wellFormed(text, at, length) ? decode(text, at, length) : kReplacement;
+    if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = kReplacement;
+    if (c >= 0x10000) {
+      out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(c);
+    }
+    at += length;
+  }
+  return out;
+}
+
+int charactersIn(std::u16string_view text, int units) {
+  int characters = 0;
+  for (std::size_t i = 0; i < text.size() && i < static_cast<std::size_t>(units); ++characters) {
+    i += (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1])) ? 2 : 1;
+  }
+  return characters;
+}
+
+int unitsBefore(std::string_view text, int characters) {
+  int units = 0;
+  std::size_t at = 0;
+  for (int n = 0; n < characters && at < text.size(); ++n) {
+    const std::size_t length = utf8::CharLength(text, at);
+    units += length == 4 ? 2 : 1;
+    at += length;
+  }
+  return units;
+}
+
+}  // namespace quorvel::forms
