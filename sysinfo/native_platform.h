@@ -8,8 +8,9 @@
 namespace quorvel::sysinfo {
 
 // The registry, the file test and the launch of the system this program runs on. Systems other
-// than Windows have no registry: every key fails to open. The message box is left to the user
-// interface that owns the windows.
+// than Windows have no registry: there only the tool's path is answered, from the desktop's own
+// system-information program, and every other key fails to open. The message box is left to the
+// user interface that owns the windows.
 class NativePlatform : public SysInfoPlatform {
  public:
   NativePlatform();
@@ -24,7 +25,7 @@ class NativePlatform : public SysInfoPlatform {
   void Launch(const std::string& path) override;
 
  private:
-  struct Api;  // the registry functions, looked up at run time where there are any
+  struct Api;  // the registry functions on Windows, looked up at run time; elsewhere the open keys
   std::unique_ptr<Api> api_;
 };
 

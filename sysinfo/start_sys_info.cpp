@@ -11,8 +11,6 @@
 namespace quorvel::sysinfo {
 namespace {
 
-constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr const char* kToolLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr const char* kToolFile = "\\MSINFO32.EXE";
 
 // Upper-case hexadecimal without leading zeros.
@@ -84,11 +82,11 @@ bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t keyRoot, const std::st
 void StartSysInfo(SysInfoPlatform& platform, const std::string& title) {
   try {
     std::string path;
-    if (GetKeyValue(platform, kHkeyLocalMachine, kToolKey, "PATH", path)) {
+    if (GetKeyValue(platform, kHkeyLocalMachine, kToolKey, kToolValue, path)) {
       platform.Launch(path);
       return;
     }
-    if (GetKeyValue(platform, kHkeyLocalMachine, kToolLocationKey, "MSINFO", path) &&
+    if (GetKeyValue(platform, kHkeyLocalMachine, kToolLocationKey, kToolLocationValue, path) &&
         platform.FileExists(path + kToolFile)) {
       platform.Launch(path + kToolFile);
       return;

@@ -1,10 +1,19 @@
 // The About box: one instance, its load rule, the ways it closes, EXIT and System Info.
+#include <signal.h>
+#include <sys/wait.h>
+
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
 
 #include "tests/ui/window_driver.h"
 #include "ui/system_info.h"
@@ -12,6 +21,11 @@
 using quorvel::testing::WindowDriver;
 
 namespace {
+
+QString readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 QList<QWidget*> aboutBoxes() {
   QList<QWidget*> boxes;
@@ -113,7 +127,52 @@ class AboutTest : public QObject {
     QCOMPARE(code, 0);
   }
 
-  void systemInfoReportsThroughTheMessage() {
+  // Each row installs programs in a folder that, after an empty one, is all PATH holds:
+  // "run:NAME" a script that records how it was started, "plain:NAME" a file that may not be
+  // executed, "folder:NAME" a folder, "junk:NAME" an executable file exec refuses. `started` names
+  // the program the click starts; empty, the message appears instead.
+  void systemInfoStartsTheDesktopsProgram_data() {
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("started");
+    QTest::newRow("nothing") << QStringList{} << QString();
+    QTest::newRow("KDE first") << QStringList{"run:hardinfo", "run:hardinfo2", "run:kinfocenter"}
+                               << "kinfocenter";
+    QTest::newRow("hardinfo2 next")
+        << QStringList{"folder:kinfocenter", "run:hardinfo", "run:hardinfo2"} << "hardinfo2";
+    QTest::newRow("not executable")
+        << QStringList{"plain:kinfocenter", "run:hardinfo"} << "hardinfo";
+    QTest::newRow("exec fails") << QStringList{"junk:kinfocenter", "run:hardinfo"} << QString();
+  }
+  void systemInfoStartsTheDesktopsProgram() {
+    QFETCH(QStringList, installed);
+    QFETCH(QString, started);
+    QTemporaryDir empty;
+    QTemporaryDir dir;
+    const QString mark = dir.filePath(QStringLiteral("started"));
+    const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
+    QVERIFY(!sleep.isEmpty());
+    for (const QString& entry : installed) {
+      const QString kind = entry.section(':', 0, 0);
+      const QString path = dir.filePath(entry.section(':', 1));
+      if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+        continue;
+      }
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      if (kind == QLatin1String("junk")) {
+        file.write("not a program\n");
+      } else {  // records its process, its argument count and its own path, then stays a while
+        file.write(QStringLiteral("#!/bin/sh\necho \"$$ $# $0\" > '%1'\nexec '%2' 30\n")
+                       .arg(mark, sleep)
+                       .toUtf8());
+      }
+      file.close();
+      if (kind != QLatin1String("plain")) {
+        QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+      }
+    }
+
     QWidget* about = openAbout(*driver_);
     QVERIFY(about);
     QStringList shown;
@@ -123,10 +182,32 @@ class AboutTest : public QObject {
           parent = p;
           shown << text;
         });
+    const QByteArray searchPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(empty.path() + ':' + dir.path()));
+    QElapsedTimer clock;
+    clock.start();
     QTest::mouseClick(about->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+    const qint64 clickMs = clock.elapsed();
+    qputenv("PATH", searchPath);
     quorvel::setMessageFunction(previous);
-    QCOMPARE(shown, QStringList{"System Information Is Unavailable At This Time"});
-    QCOMPARE(parent, about);
+
+    if (started.isEmpty()) {
+      QCOMPARE(shown, QStringList{"System Information Is Unavailable At This Time"});
+      QCOMPARE(parent, about);
+      return;
+    }
+    QCOMPARE(shown, QStringList{});
+    QString record;
+    QTRY_VERIFY((record = readAll(mark)).endsWith('\n'));
+    const QStringList fields = record.trimmed().split(' ');
+    QCOMPARE(fields.mid(1), (QStringList{"0", dir.filePath(started)}));  // no arguments
+    const pid_t program = fields.front().toInt();
+    QVERIFY(program > 0 && kill(program, 0) == 0);  // still running: the click did not wait
+    QVERIFY(clickMs < 10000);
+    // Nothing is left for this process to reap, not even the running program.
+    QCOMPARE(waitpid(-1, nullptr, WNOHANG), -1);
+    QCOMPARE(errno, ECHILD);
+    kill(program, SIGTERM);
   }
 
   void standardMessageBoxHasOkOnly() {
