@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "forms/about_layout.h"
+
 namespace quorvel {
 
 EtchedRule::EtchedRule(QWidget* parent) : QWidget(parent) {
@@ -10,8 +12,14 @@ EtchedRule::EtchedRule(QWidget* parent) : QWidget(parent) {
 
 void EtchedRule::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.fillRect(0, 0, width(), 1, QColor(128, 128, 128));
-  painter.fillRect(1, 1, width() - 1, 2, Qt::white);
+  const auto colour = [](const forms::RuleLine& line) {
+    return QColor(line.colour.red, line.colour.green, line.colour.blue);
+  };
+  // The light line starts one pixel further right and lies just below the shade.
+  const forms::RuleLine& shade = forms::kLine1Shade;
+  const forms::RuleLine& light = forms::kLine1Light;
+  painter.fillRect(0, 0, width(), shade.pixels, colour(shade));
+  painter.fillRect(1, shade.pixels, width() - 1, light.pixels, colour(light));
 }
 
 }  // namespace quorvel

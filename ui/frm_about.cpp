@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "forms/about_layout.h"
 #include "quorvel_ui/app_info.h"
 #include "ui/design_font.h"
 #include "ui/etched_rule.h"
@@ -13,11 +14,11 @@
 namespace quorvel {
 namespace {
 
-QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QString& text,
+QLabel* addLabel(QWidget* parent, const forms::AboutControl& control, const QString& text,
                  bool black) {
   auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setGeometry(place);
+  label->setObjectName(QLatin1String(control.name));
+  label->setGeometry(twipsRect(control.place));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
   if (black) {
@@ -40,37 +41,36 @@ frmAbout::frmAbout(QWidget* parent)
   setFont(dialogFont());
   setWindowIcon(programIcon());
   // The box always opens at the same place on the screen.
-  setGeometry(twipsRect(2340, 1935, 5730, 3555));
+  setGeometry(twipsRect(forms::kAboutClientArea));
   setFixedSize(size());
 
   auto* picIcon = new QLabel(this);
-  picIcon->setObjectName(QStringLiteral("picIcon"));
-  picIcon->setGeometry(twipsRect(240, 240, 540, 540));
+  picIcon->setObjectName(QLatin1String(forms::kPicIcon.name));
+  picIcon->setGeometry(twipsRect(forms::kPicIcon.place));
   picIcon->setPixmap(programIconImage());
   picIcon->setAlignment(Qt::AlignCenter);
 
-  lblTitle_ = addLabel(this, "lblTitle", twipsRect(1050, 240, 3885, 480), QString(), true);
-  lblVersion_ = addLabel(this, "lblVersion", twipsRect(1050, 780, 3885, 225), QString(), false);
-  addLabel(this, "lblDescription", twipsRect(1050, 1125, 3885, 1170),
-           QStringLiteral("I hope this program helps you visualize IP numbers and Subnet Masks."),
-           true);
-  addLabel(this, "lblDisclaimer", twipsRect(255, 2625, 2910, 825),
-           QStringLiteral("Provided as is, without warranty of any kind."), true);
+  lblTitle_ = addLabel(this, forms::kLblTitle, QString(), true);
+  lblVersion_ = addLabel(this, forms::kLblVersion, QString(), false);
+  addLabel(this, forms::kLblDescription, QLatin1String(forms::kDescription), true);
+  addLabel(this, forms::kLblDisclaimer, QLatin1String(forms::kDisclaimer), true);
 
   auto* line1 = new EtchedRule(this);
   line1->setObjectName(QStringLiteral("Line1"));
-  line1->setGeometry(twipsToPixels(90), twipsToPixels(2445),
-                     twipsToPixels(5654 - 90 + kTwipsPerPixel - 1), 3);
+  const forms::RuleLine& shade = forms::kLine1Shade;
+  line1->setGeometry(twipsToPixels(shade.left), twipsToPixels(shade.top),
+                     twipsToPixels(shade.right - shade.left + kTwipsPerPixel - 1),
+                     shade.pixels + forms::kLine1Light.pixels);
 
-  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK_->setGeometry(twipsRect(4245, 2625, 1260, 345));
+  cmdOK_ = new QPushButton(QLatin1String(forms::kOkCaption), this);
+  cmdOK_->setObjectName(QLatin1String(forms::kCmdOK.name));
+  cmdOK_->setGeometry(twipsRect(forms::kCmdOK.place));
   cmdOK_->setDefault(true);
 
-  cmdSysInfo_ = new QPushButton(QStringLiteral("&System Info..."), this);
-  cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
-  cmdSysInfo_->setGeometry(twipsRect(4260, 3075, 1245, 345));
-  cmdSysInfo_->setAccessibleName(QStringLiteral("System Info..."));
+  cmdSysInfo_ = new QPushButton(QLatin1String(forms::kSysInfoCaption), this);
+  cmdSysInfo_->setObjectName(QLatin1String(forms::kCmdSysInfo.name));
+  cmdSysInfo_->setGeometry(twipsRect(forms::kCmdSysInfo.place));
+  cmdSysInfo_->setAccessibleName(QLatin1String(forms::kSysInfoAccessibleName));
 
   setTabOrder(cmdOK_, cmdSysInfo_);
   cmdOK_->setFocus();
@@ -83,13 +83,10 @@ frmAbout::frmAbout(QWidget* parent)
 }
 
 void frmAbout::Form_Load() {
-  const QString title = QString::fromLatin1(app_info::kTitle);
-  setWindowTitle(QStringLiteral("About ") + title);
-  lblVersion_->setText(QStringLiteral("Version %1.%2.%3")
-                           .arg(app_info::kVersionMajor)
-                           .arg(app_info::kVersionMinor)
-                           .arg(app_info::kVersionPatch));
-  lblTitle_->setText(title);
+  setWindowTitle(QString::fromStdString(forms::aboutCaption(app_info::kTitle)));
+  lblVersion_->setText(QString::fromStdString(forms::versionText(
+      app_info::kVersionMajor, app_info::kVersionMinor, app_info::kVersionPatch)));
+  lblTitle_->setText(QString::fromLatin1(app_info::kTitle));
 }
 
 void frmAbout::cmdSysInfo_Click() {

@@ -20,12 +20,8 @@
 namespace quorvel {
 namespace {
 
-constexpr int kReach = 1024;  // units held on each side of the cursor
-constexpr int kMargin = 256;  // the part moves when the cursor comes this close to its inner edge
-
-bool splitsPair(const QString& text, int at) {
-  return at > 0 && at < text.size() && text.at(at).isLowSurrogate() &&
-         text.at(at - 1).isHighSurrogate();
+std::u16string_view units(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
 bool matchesAny(QKeyEvent* event, std::initializer_list<QKeySequence::StandardKey> keys) {
@@ -60,7 +56,7 @@ QString LongLineEdit::wholeText() const {
 }
 
 int LongLineEdit::wholeCursor() const {
-  return (partial_ ? offset_ : 0) + cursorPosition();
+  return (partial_ ? part_.offset() : 0) + cursorPosition();
 }
 
 int LongLineEdit::localAnchor() const {
@@ -71,10 +67,7 @@ int LongLineEdit::localAnchor() const {
 int LongLineEdit::wholeAnchor() const {
   const int local = localAnchor();
   if (!partial_) return local;
-  // A selection that ends at an inner edge of the part goes on to the anchor beyond it.
-  if (local == 0 && anchor_ < offset_) return anchor_;
-  if (local == text().size() && anchor_ > tail_) return anchor_;
-  return offset_ + local;
+  return part_.wholeAnchor(local, static_cast<int>(text().size()), anchor_);
 }
 
 QString LongLineEdit::wholeSelectedText() const {
@@ -84,7 +77,7 @@ QString LongLineEdit::wholeSelectedText() const {
 }
 
 void LongLineEdit::showWhole(const QString& text) {
-  if (text.size() <= kLongText) {
+  if (!forms::TextPart::isLong(static_cast<std::size_t>(text.size()))) {
     partial_ = false;
     whole_.clear();
     setText(text);
@@ -92,7 +85,7 @@ void LongLineEdit::showWhole(const QString& text) {
   }
   partial_ = true;
   whole_ = text;
-  offset_ = tail_ = -1;  // nothing of it is shown yet
+  part_.forget();
   placePart(static_cast<int>(text.size()), static_cast<int>(text.size()));
 }
 
@@ -107,26 +100,20 @@ void LongLineEdit::selectWhole(int anchor, int cursor) {
 }
 
 bool LongLineEdit::partHolds(int cursor) const {
-  return offset_ >= 0 && cursor >= offset_ && cursor <= tail_ &&
-         (offset_ == 0 || cursor - offset_ >= kMargin) &&
-         (tail_ == whole_.size() || tail_ - cursor >= kMargin);
+  return part_.holds(cursor, static_cast<int>(whole_.size()));
 }
 
 // Shows the selection, moving the part only when the cursor is not well inside it.
 void LongLineEdit::placePart(int anchor, int cursor) {
   const QScopedValueRollback guard(placing_, true);
-  if (!partHolds(cursor)) {
-    offset_ = std::max(0, cursor - kReach);
-    tail_ = std::min(static_cast<int>(whole_.size()), cursor + kReach);
-    if (splitsPair(whole_, offset_)) --offset_;
-    if (splitsPair(whole_, tail_)) ++tail_;
-    const bool cursorOnTheLeft = cursorRect().center().x() < width() / 2;
-    setText(whole_.mid(offset_, tail_ - offset_));
+  const bool cursorOnTheLeft = cursorRect().center().x() < width() / 2;
+  if (part_.follow(units(whole_), cursor)) {
+    setText(whole_.mid(part_.offset(), part_.tail() - part_.offset()));
     keepCursorSide(cursorOnTheLeft);
   }
   anchor_ = anchor;
-  const int local = cursor - offset_;
-  const int localAnchor = std::clamp(anchor, offset_, tail_) - offset_;
+  const int local = cursor - part_.offset();
+  const int localAnchor = part_.toLocal(anchor);
   if (localAnchor == local) {
     setCursorPosition(local);
   } else {
@@ -153,21 +140,22 @@ void LongLineEdit::followCursor() {
 // Whether putting this text in goes through the whole text: the line edit holds a part, or it
 // would have to lay out a long text.
 bool LongLineEdit::insertsLong(const QString& inserted) const {
-  return partial_ || text().size() + inserted.size() > kLongText;
+  return partial_ ||
+         forms::TextPart::isLong(static_cast<std::size_t>(text().size() + inserted.size()));
 }
 
 bool LongLineEdit::spills() const {
   if (!partial_) return false;
   const int anchor = wholeAnchor();
-  return anchor < offset_ || anchor > tail_;
+  return part_.outside(anchor);
 }
 
 void LongLineEdit::reportEdit(const QString& text) {
   if (partial_) {
     // The line edit changed its part only; the rest of the text stands as it was.
-    whole_.replace(offset_, tail_ - offset_, text);
-    tail_ = offset_ + static_cast<int>(text.size());
-    anchor_ = offset_ + localAnchor();
+    whole_.replace(part_.offset(), part_.tail() - part_.offset(), text);
+    part_.resize(static_cast<int>(text.size()));
+    anchor_ = part_.offset() + localAnchor();
   }
   emit wholeEdited(wholeText(), wholeCursor());
 }
@@ -329,7 +317,7 @@ void LongLineEdit::dropEvent(QDropEvent* event) {
   const QMimeData* mime = event->mimeData();
   const QString dropped = mime->hasText() ? mime->text() : QString();
   if (!isReadOnly() && insertsLong(dropped)) {
-    const int at = (partial_ ? offset_ : 0) + cursorPositionAt(event->position().toPoint());
+    const int at = (partial_ ? part_.offset() : 0) + cursorPositionAt(event->position().toPoint());
     selectWhole(at, at);
     pasteWhole(dropped);
     event->acceptProposedAction();

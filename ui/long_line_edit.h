@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "forms/text_part.h"
+
 namespace quorvel {
 
 // A line edit for texts of any length.
@@ -26,7 +28,7 @@ class LongLineEdit : public QLineEdit {
   void selectWhole(int anchor, int cursor);  // anchor == cursor: the cursor alone
 
   // Texts up to this many units are shown whole; longer ones in part.
-  static constexpr int kLongText = 4096;
+  static constexpr int kLongText = forms::TextPart::kLongText;
 
  signals:
   // The user changed the text: the whole text, and the cursor in it.
@@ -59,9 +61,8 @@ class LongLineEdit : public QLineEdit {
 
   bool partial_ = false;  // whether whole_ holds the text and the line edit only a part of it
   QString whole_;
-  int offset_ = 0;  // where the part shown starts in whole_
-  int tail_ = 0;    // where the text after the part shown starts in whole_
-  int anchor_ = 0;  // the selection's anchor in whole_, which may lie outside the part
+  forms::TextPart part_;  // which part of whole_ the line edit holds
+  int anchor_ = 0;        // the selection's anchor in whole_, which may lie outside the part
   bool placing_ = false;
 };
 
