@@ -1,0 +1,212 @@
+#include "win32/about_window.h"
+
+#include <cstring>
+#include <string>
+
+#include "sysinfo/native_platform.h"
+#include "sysinfo/start_sys_info.h"
+#include "win32/program_identity.h"
+#include "win32/text.h"
+#include "win32/top_window.h"
+
+namespace quorvel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuorvelAbout";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr int kSysInfoId = 100;
+constexpr int kLabelIds = 200;
+constexpr int kIconPixels = 32;  // at 96 dpi
+
+// The registry, files and launch of this system, with the one message shown over the box.
+class BoxPlatform final : public sysinfo::NativePlatform {
+ public:
+  explicit BoxPlatform(HWND owner) : owner_(owner) {}
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    MessageBoxW(owner_, wide(text).c_str(), wide(caption).c_str(), MB_OK);
+  }
+
+ private:
+  HWND owner_;
+};
+
+// The window rectangle whose client area lies at its fixed place on the screen.
+RECT frameAt(int dpi) {
+  return frameRect(placeRect(forms::kAboutClientArea, dpi), kStyle, kExStyle, dpi);
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow(WindowHost& host, HINSTANCE instance) : host_(host), instance_(instance) {
+  registerWindowClass(instance, kClassName, topWindowProc<AboutWindow>);
+  dpi_ = systemDpi();
+  const RECT frame = frameAt(dpi_);
+  CreateWindowExW(kExStyle, kClassName, L"", kStyle, frame.left, frame.top,
+                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                  this);
+  if (hwnd_ == nullptr) return;
+  focus_.attach(hwnd_);
+  fonts_.create(dpi_);
+
+  // In tab order: OK, then System Info; the labels take no focus.
+  ok_ = create(forms::kCmdOK, L"BUTTON", forms::kOkCaption,
+               WS_TABSTOP | BS_DEFPUSHBUTTON | BS_NOTIFY, IDOK);
+  sysInfo_ = create(forms::kCmdSysInfo, L"BUTTON", forms::kSysInfoCaption,
+                    WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kSysInfoId);
+  int id = kLabelIds;
+  create(forms::kLblDescription, L"STATIC", forms::kDescription, SS_LEFT | SS_NOPREFIX, id++);
+  create(forms::kLblDisclaimer, L"STATIC", forms::kDisclaimer, SS_LEFT | SS_NOPREFIX, id++);
+  create(forms::kLblTitle, L"STATIC", "", SS_LEFT | SS_NOPREFIX, id++);
+  create(forms::kLblVersion, L"STATIC", "", SS_LEFT | SS_NOPREFIX, id++);
+
+  if (const int dpi = windowDpi(hwnd_); dpi != dpi_) {
+    place(dpi);
+    const RECT moved = frameAt(dpi);
+    SetWindowPos(hwnd_, nullptr, moved.left, moved.top, moved.right - moved.left,
+                 moved.bottom - moved.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  Form_Load();
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  focus_.give(ok_);
+}
+
+AboutWindow::~AboutWindow() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  if (icon_ != nullptr) DestroyIcon(icon_);
+}
+
+HWND AboutWindow::control(const char* name) const {
+  for (const Placed& p : controls_) {
+    if (std::strcmp(p.control->name, name) == 0) return p.hwnd;
+  }
+  return nullptr;
+}
+
+HWND AboutWindow::create(const forms::AboutControl& control, const wchar_t* kind, const char* text,
+                         DWORD style, int id) {
+  const RECT r = placeRect(control.place, dpi_);
+  HWND hwnd = CreateWindowExW(0, kind, wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, r.left,
+                              r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(forms::Face::Dialog)), FALSE);
+  controls_.push_back({&control, hwnd});
+  return hwnd;
+}
+
+void AboutWindow::place(int dpi) {
+  dpi_ = dpi;
+  fonts_.create(dpi);
+  if (icon_ != nullptr) DestroyIcon(icon_);
+  icon_ = nullptr;
+  for (const Placed& p : controls_) {
+    const RECT r = placeRect(p.control->place, dpi);
+    SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(forms::Face::Dialog)),
+                 FALSE);
+    SetWindowPos(p.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void AboutWindow::Form_Load() {
+  ++loads_;
+  SetWindowTextW(hwnd_, wide(forms::aboutCaption(kTitle)).c_str());
+  SetWindowTextW(control(forms::kLblVersion.name),
+                 wide(forms::versionText(kVersionMajor, kVersionMinor, kVersionRevision)).c_str());
+  SetWindowTextW(control(forms::kLblTitle.name), wide(kTitle).c_str());
+}
+
+void AboutWindow::bringToFront() {
+  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+  SetForegroundWindow(hwnd_);
+  SetActiveWindow(hwnd_);
+}
+
+void AboutWindow::cmdOK_Click() {
+  DestroyWindow(hwnd_);
+}
+
+void AboutWindow::cmdSysInfo_Click() {
+  StartSysInfo();
+}
+
+void AboutWindow::StartSysInfo() {
+  BoxPlatform platform(hwnd_);
+  sysinfo::StartSysInfo(platform, kTitle);
+}
+
+// As in a dialog, the focused button is the default one; OK is it otherwise.
+void AboutWindow::buttonFocused(HWND button) {
+  focus_.entered(button);
+  SendMessageW(ok_, BM_SETSTYLE, button == ok_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  SendMessageW(sysInfo_, BM_SETSTYLE, button == sysInfo_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+// The icon picture and Line1, the etched rule: grey, one pixel, over white, two.
+void AboutWindow::paint() {
+  PAINTSTRUCT ps{};
+  HDC dc = BeginPaint(hwnd_, &ps);
+  const int size = scaled(kIconPixels, dpi_);
+  if (icon_ == nullptr) {
+    icon_ = static_cast<HICON>(LoadImageW(instance_, L"IDI_ICON1", IMAGE_ICON, size, size, 0));
+  }
+  if (icon_ != nullptr) {
+    const RECT box = placeRect(forms::kPicIcon.place, dpi_);
+    DrawIconEx(dc, (box.left + box.right - size) / 2, (box.top + box.bottom - size) / 2, icon_,
+               size, size, 0, nullptr, DI_NORMAL);
+  }
+  for (const forms::RuleLine& line : {forms::kLine1Shade, forms::kLine1Light}) {
+    const int left = forms::twipsToPixels(line.left, dpi_);
+    const int right = forms::twipsToPixels(line.right, dpi_) + 1;
+    const int top = forms::twipsToPixels(line.top, dpi_);
+    const RECT r{left, top, right, top + scaled(line.pixels, dpi_)};
+    HBRUSH brush = CreateSolidBrush(colour(line.colour));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+void AboutWindow::destroyed() {
+  hwnd_ = nullptr;
+  host_.windowClosed();
+}
+
+LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const WORD id = LOWORD(wParam);
+      const WORD code = HIWORD(wParam);
+      if (code == BN_SETFOCUS) {
+        buttonFocused(reinterpret_cast<HWND>(lParam));
+      } else if (id == IDOK || id == IDCANCEL) {
+        cmdOK_Click();  // OK is the default and the cancel button: Enter and Escape press it
+      } else if (id == kSysInfoId && code == BN_CLICKED) {
+        cmdSysInfo_Click();
+      }
+      return 0;
+    }
+    case DM_GETDEFID: {
+      const HWND focused = GetFocus();
+      return MAKELRESULT(focused == sysInfo_ ? kSysInfoId : IDOK, DC_HASDEFID);
+    }
+    case WM_CTLCOLORSTATIC: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      const auto label = reinterpret_cast<HWND>(lParam);
+      // Title, description and notice are black whatever the system's text colour.
+      const bool black = label != control(forms::kLblVersion.name);
+      SetTextColor(dc, black ? RGB(0, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_PAINT:
+      paint();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace quorvel::win32

@@ -1,0 +1,178 @@
+#include "win32/display.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "win32/text.h"
+
+namespace quorvel::win32 {
+namespace {
+
+template <typename Fn>
+Fn user32Function(const char* name) {
+  // Newer systems only: looked up so that the program still starts where they are missing.
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+}
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using SetAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
+using SetProcessDpiAwareFn = BOOL(WINAPI*)();
+
+double linear(unsigned channel) {
+  const double c = channel / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double luminance(COLORREF c) {
+  return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) +
+         0.0722 * linear(GetBValue(c));
+}
+
+int weight(bool bold) {
+  return bold ? FW_BOLD : FW_NORMAL;
+}
+
+int CALLBACK countFamily(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
+                         LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
+}
+
+// The family a face is drawn in: its own where it is installed; else the one closest to it in
+// shape and width, so that the designed boxes still hold their texts.
+const std::wstring& familyFor(const char* family) {
+  static const std::wstring dialog = [] {
+    const std::wstring own = wide(forms::kDialogFamily);
+    for (const std::wstring& candidate :
+         {own, std::wstring(L"Microsoft Sans Serif"), std::wstring(L"Liberation Sans Narrow")}) {
+      if (fontInstalled(candidate.c_str())) return candidate;
+    }
+    return own;
+  }();
+  static const std::wstring symbol = wide(forms::kSymbolFamily);
+  return std::string_view(family) == forms::kDialogFamily ? dialog : symbol;
+}
+
+}  // namespace
+
+void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW cls{};
+  cls.cbSize = sizeof cls;
+  if (GetClassInfoExW(instance, name, &cls)) return;
+  cls.lpfnWndProc = procedure;
+  cls.hInstance = instance;
+  cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  cls.lpszClassName = name;
+  cls.hIcon = static_cast<HICON>(
+      LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  cls.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXSMICON),
+                                              GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  RegisterClassExW(&cls);
+}
+
+void becomeDpiAware() {
+  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2 and _PER_MONITOR_AWARE, as the SDK defines them.
+  const auto perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+  const auto perMonitor = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-3));
+  if (auto set = user32Function<SetAwarenessContextFn>("SetProcessDpiAwarenessContext")) {
+    if (set(perMonitorV2) || set(perMonitor)) return;
+  }
+  if (auto set = user32Function<SetProcessDpiAwareFn>("SetProcessDPIAware")) set();
+}
+
+int systemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : forms::kBaseDpi;
+}
+
+int windowDpi(HWND window) {
+  static const auto forWindow = user32Function<GetDpiForWindowFn>("GetDpiForWindow");
+  if (forWindow != nullptr && window != nullptr) {
+    if (const UINT dpi = forWindow(window); dpi > 0) return static_cast<int>(dpi);
+  }
+  return systemDpi();
+}
+
+RECT placeRect(const forms::Place& place, int dpi) {
+  const int left = forms::twipsToPixels(place.left, dpi);
+  const int top = forms::twipsToPixels(place.top, dpi);
+  return {left, top, left + forms::twipsToPixels(place.width, dpi),
+          top + forms::twipsToPixels(place.height, dpi)};
+}
+
+RECT frameRect(RECT client, DWORD style, DWORD exStyle, int dpi) {
+  static const auto adjust = user32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  RECT frame = client;
+  if (adjust == nullptr || !adjust(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+    frame = client;
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  }
+  return frame;
+}
+
+int scaled(int pixels, int dpi) {
+  return std::max(1, MulDiv(pixels, dpi, forms::kBaseDpi));
+}
+
+FontSet::~FontSet() {
+  release();
+}
+
+void FontSet::release() {
+  for (HFONT& font : fonts_) {
+    if (font != nullptr) DeleteObject(font);
+    font = nullptr;
+  }
+}
+
+void FontSet::create(int dpi) {
+  release();
+  for (std::size_t i = 0; i < fonts_.size(); ++i) {
+    const auto face = static_cast<forms::Face>(i);
+    const forms::FontSpec spec = forms::fontOf(face);
+    const int height = -static_cast<int>(std::lround(spec.points * dpi / 72.0));
+    const DWORD charset = face == forms::Face::Symbol ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+    fonts_[i] = CreateFontW(height, 0, 0, 0, weight(spec.bold), FALSE, FALSE, FALSE, charset,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, familyFor(spec.family).c_str());
+  }
+}
+
+bool fontInstalled(const wchar_t* family) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(wanted.lfFaceName, family, LF_FACESIZE);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExW(screen, &wanted, countFamily, reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+double contrast(COLORREF a, COLORREF b) {
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+COLORREF readableGrey(COLORREF grey, COLORREF text, COLORREF background) {
+  constexpr double kReadable = 4.5;
+  COLORREF shade = grey;
+  // Sixteen steps from the grey to the text colour; the text colour itself reads best.
+  for (int step = 1; step <= 16 && contrast(shade, background) < kReadable; ++step) {
+    const auto mix = [step](int from, int to) { return from + (to - from) * step / 16; };
+    shade = RGB(mix(GetRValue(grey), GetRValue(text)), mix(GetGValue(grey), GetGValue(text)),
+                mix(GetBValue(grey), GetBValue(text)));
+  }
+  return shade;
+}
+
+}  // namespace quorvel::win32

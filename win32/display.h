@@ -1,0 +1,63 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "forms/fonts.h"
+#include "forms/twips.h"
+
+// What a window needs to draw the designer's layout at a monitor's resolution: places in
+// pixels, the faces as GDI fonts, and the colours.
+namespace quorvel::win32 {
+
+// Registers a window class of this program once: the face colour behind it and the program's
+// icon in its frame.
+void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
+
+// Per-monitor awareness for a process whose manifest did not ask for it (the tests); the newest
+// mode the system offers.
+void becomeDpiAware();
+
+// The resolution a window is drawn at: its monitor's where the system tells each apart,
+// the system's otherwise.
+[[nodiscard]] int windowDpi(HWND window);
+[[nodiscard]] int systemDpi();
+
+[[nodiscard]] RECT placeRect(const forms::Place& place, int dpi);
+// The window rectangle around this client rectangle at this resolution, for this style.
+[[nodiscard]] RECT frameRect(RECT client, DWORD style, DWORD exStyle, int dpi);
+// A length of `pixels` at 96 dpi, scaled; never less than one pixel.
+[[nodiscard]] int scaled(int pixels, int dpi);
+
+// Every face of the layout, created for one resolution.
+class FontSet {
+ public:
+  FontSet() = default;
+  FontSet(const FontSet&) = delete;
+  FontSet& operator=(const FontSet&) = delete;
+  ~FontSet();
+
+  void create(int dpi);  // drops the fonts of the last resolution
+  [[nodiscard]] HFONT font(forms::Face face) const {
+    return fonts_[static_cast<std::size_t>(face)];
+  }
+
+ private:
+  void release();
+  std::array<HFONT, 7> fonts_{};
+};
+
+[[nodiscard]] bool fontInstalled(const wchar_t* family);
+
+[[nodiscard]] constexpr COLORREF colour(forms::Rgb rgb) {
+  return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// WCAG's contrast ratio of two colours, from 1 to 21.
+[[nodiscard]] double contrast(COLORREF a, COLORREF b);
+// The system's grey for disabled text, darkened towards the text colour until it reads at 4.5:1
+// on the background; left as it is where it already does.
+[[nodiscard]] COLORREF readableGrey(COLORREF grey, COLORREF text, COLORREF background);
+
+}  // namespace quorvel::win32

@@ -1,0 +1,249 @@
+#include "win32/form1_window.h"
+
+#include <cstring>
+#include <string>
+
+#include "win32/text.h"
+#include "win32/top_window.h"
+
+namespace quorvel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuorvelForm1";
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+// Control ids clear of IDOK and IDCANCEL, which the dialog keys send with no control behind.
+constexpr int kFieldIds = 1000;
+constexpr int kButtonIds = 2000;
+constexpr int kLabelIds = 3000;
+
+int fieldId(Field field) {
+  return kFieldIds + static_cast<int>(field);
+}
+
+// The window's outer size for the designed client area.
+SIZE frameSize(int dpi) {
+  const RECT frame = frameRect(placeRect(forms::kForm1ClientArea, dpi), kStyle, kExStyle, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+}  // namespace
+
+Form1Window::Form1Window(WindowHost& host, HINSTANCE instance)
+    : host_(host),
+      symbolFace_(fontInstalled(wide(forms::kSymbolFamily).c_str())),
+      blue_(CreateSolidBrush(colour(forms::bannerColour(forms::Banner::Blue)))),
+      teal_(CreateSolidBrush(colour(forms::bannerColour(forms::Banner::Teal)))) {
+  registerWindowClass(instance, kClassName, topWindowProc<Form1Window>);
+  dpi_ = systemDpi();
+  const SIZE frame = frameSize(dpi_);
+  CreateWindowExW(kExStyle, kClassName, wide(forms::kForm1Caption).c_str(), kStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, this);
+  if (hwnd_ == nullptr) return;
+  focus_.attach(hwnd_);
+  fonts_.create(dpi_);
+
+  // Focusable controls in tab order, as the dialog keys walk them; then the labels.
+  for (const forms::Focusable& control : forms::form1TabChain()) {
+    if (const auto* field = std::get_if<Field>(&control)) {
+      createField(forms::form1Field(*field));
+    } else {
+      createButton(forms::form1Button(std::get<Button>(control)));
+    }
+  }
+  for (const forms::LabelControl& row : forms::form1Labels()) createLabel(row);
+
+  sheet_.setCommandHandler(Button::Command1, [this] { host_.exitProgram(); });
+  sheet_.setCommandHandler(Button::Command3, [this] { host_.showAbout(); });
+
+  // Created at the system's resolution; the monitor the window landed on may have another.
+  if (const int dpi = windowDpi(hwnd_); dpi != dpi_) {
+    layout(dpi);
+    const SIZE size = frameSize(dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+  }
+  presenter_.refresh();
+}
+
+Form1Window::~Form1Window() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  DeleteObject(blue_);
+  DeleteObject(teal_);
+}
+
+void Form1Window::show(int showCommand) {
+  ShowWindow(hwnd_, showCommand);
+  UpdateWindow(hwnd_);
+  presenter_.enterFirstField();
+}
+
+HWND Form1Window::label(const char* name) const {
+  for (const auto& [row, hwnd] : labels_) {
+    if (std::strcmp(row->name, name) == 0) return hwnd;
+  }
+  return nullptr;
+}
+
+HWND Form1Window::createControl(const wchar_t* kind, const std::wstring& text, DWORD style,
+                                DWORD exStyle, int id, const forms::Place& place,
+                                forms::Face face) {
+  const RECT r = placeRect(place, dpi_);
+  HWND control = CreateWindowExW(
+      exStyle, kind, text.c_str(), WS_CHILD | style, r.left, r.top, r.right - r.left,
+      r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(face)), FALSE);
+  placed_.push_back({control, place, face});
+  return control;
+}
+
+void Form1Window::createField(const forms::FieldControl& row) {
+  const FieldTraits traits = AddressSheet::traits(row.field);
+  DWORD style = traits.multiLine ? ES_MULTILINE : ES_AUTOHSCROLL;
+  if (row.centred) style |= ES_CENTER;
+  if (traits.tabStop) style |= WS_TABSTOP;
+  if (sheet_.isVisible(row.field)) style |= WS_VISIBLE;
+  if (!sheet_.isEnabled(row.field)) style |= WS_DISABLED;
+  HWND edit =
+      createControl(L"EDIT", {}, style, WS_EX_CLIENTEDGE, fieldId(row.field), row.place, row.face);
+  boxes_[static_cast<std::size_t>(row.field) - 1] =
+      std::make_unique<EditBox>(edit, row.field, presenter_, focus_);
+}
+
+void Form1Window::createButton(const forms::ButtonControl& row) {
+  DWORD style = WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE | BS_NOTIFY;
+  if (row.tabStop) style |= WS_TABSTOP;
+  buttons_[static_cast<std::size_t>(row.button) - 1] =
+      createControl(L"BUTTON", wide(row.caption), style, 0,
+                    kButtonIds + static_cast<int>(row.button), row.place, row.face);
+}
+
+void Form1Window::createLabel(const forms::LabelControl& row) {
+  const bool mark = row.caption == nullptr;
+  DWORD style = WS_VISIBLE | SS_NOPREFIX;
+  if (mark) {
+    style |= SS_OWNERDRAW;  // the mark's text is its name for screen readers
+  } else {
+    style |= row.centred ? SS_CENTER : SS_LEFT;
+  }
+  const std::wstring text = wide(mark ? forms::kSeparatorAccessibleName : row.caption);
+  HWND label = createControl(L"STATIC", text, style, 0,
+                             kLabelIds + static_cast<int>(labels_.size()), row.place, row.face);
+  labels_.emplace_back(&row, label);
+}
+
+// Every place and font at a new resolution; nothing else moves.
+void Form1Window::layout(int dpi) {
+  dpi_ = dpi;
+  fonts_.create(dpi);
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(placed_.size()));
+  for (const Placed& p : placed_) {
+    const RECT r = placeRect(p.place, dpi);
+    SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(p.face)), FALSE);
+    if (batch != nullptr) {
+      batch = DeferWindowPos(batch, p.hwnd, nullptr, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  if (batch != nullptr) EndDeferWindowPos(batch);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+LRESULT Form1Window::defaultButton() const {
+  // A focused button is the one that Enter presses; otherwise Enter presses nothing.
+  const HWND focused = GetFocus();
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    if (buttons_[i] == focused) {
+      return MAKELRESULT(kButtonIds + static_cast<int>(i) + 1, DC_HASDEFID);
+    }
+  }
+  return 0;
+}
+
+void Form1Window::command(WORD id, WORD code, HWND control) {
+  if (control == nullptr) return;  // Enter or Escape with no button behind them
+  if (id > kFieldIds && id <= kFieldIds + kFieldCount) {
+    if (code == EN_CHANGE) box(static_cast<Field>(id - kFieldIds)).changed();
+    return;
+  }
+  if (id > kButtonIds && id <= kButtonIds + 3) {
+    if (code == BN_SETFOCUS) {
+      focus_.entered(control);
+      presenter_.buttonFocused(focus_.switching());
+    } else if (code == BN_CLICKED) {
+      presenter_.buttonClicked(static_cast<Button>(id - kButtonIds));
+    }
+  }
+}
+
+LRESULT Form1Window::staticColours(HDC dc, HWND control) {
+  for (const auto& [row, hwnd] : labels_) {
+    if (hwnd != control || row->banner == forms::Banner::None) continue;
+    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    SetBkColor(dc, colour(forms::bannerColour(row->banner)));
+    return reinterpret_cast<LRESULT>(row->banner == forms::Banner::Blue ? blue_ : teal_);
+  }
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  if (!IsWindowEnabled(control)) {
+    SetTextColor(dc,
+                 readableGrey(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_WINDOWTEXT), face));
+  } else {
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  }
+  SetBkColor(dc, face);
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The separator mark: the symbol face's character where that face is installed, else a dot the
+// size of a full stop on the baseline of the neighbouring boxes' digits.
+void Form1Window::drawSeparator(const DRAWITEMSTRUCT& item) const {
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
+  if (symbolFace_) {
+    HGDIOBJ old = SelectObject(dc, fonts_.font(forms::Face::Symbol));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ink);
+    const std::wstring mark = wide(forms::kSeparatorCaption);
+    DrawTextW(dc, mark.c_str(), static_cast<int>(mark.size()), &r,
+              DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    return;
+  }
+  const int diameter = scaled(3, dpi_);
+  const int x = (r.left + r.right - diameter) / 2;
+  const int y = r.top + (r.bottom - r.top) * 68 / 100 - diameter / 2;
+  HBRUSH brush = CreateSolidBrush(ink);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+  Ellipse(dc, x, y, x + diameter + 1, y + diameter + 1);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
+}
+
+void Form1Window::destroyed() {
+  hwnd_ = nullptr;
+  host_.windowClosed();
+}
+
+LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case DM_GETDEFID:
+      return defaultButton();
+    case WM_CTLCOLORSTATIC:
+      return staticColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+      drawSeparator(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace quorvel::win32
