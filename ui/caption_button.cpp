@@ -1,6 +1,7 @@
 #include "ui/caption_button.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -12,6 +13,16 @@ CaptionButton::CaptionButton(const QString& caption, QWidget* parent)
 void CaptionButton::focusInEvent(QFocusEvent* event) {
   QPushButton::focusInEvent(event);
   emit focusEntered(event->reason());
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && !event->isAutoRepeat() &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 void CaptionButton::paintEvent(QPaintEvent* /*event*/) {

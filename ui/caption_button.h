@@ -4,8 +4,9 @@
 
 namespace quorvel {
 
-// A push button whose caption wraps onto further lines when it is wider than the button, and
-// which reports when it receives the focus, after Qt's own handling.
+// A push button whose caption wraps onto further lines when it is wider than the button, which
+// Enter presses when it holds the focus (the main window has no default button to take Enter),
+// and which reports when it receives the focus, after Qt's own handling.
 class CaptionButton : public QPushButton {
   Q_OBJECT
 
@@ -17,6 +18,7 @@ class CaptionButton : public QPushButton {
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
 

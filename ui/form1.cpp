@@ -11,6 +11,7 @@
 #include "ui/design_font.h"
 #include "ui/field_edit.h"
 #include "ui/frm_about.h"
+#include "ui/palette_rules.h"
 #include "ui/program_icon.h"
 #include "ui/separator_mark.h"
 #include "ui/sheet_binding.h"
@@ -72,11 +73,7 @@ void Form1::createLabels() {
     label->setWordWrap(row.caption != nullptr);
     if (row.banner != forms::Banner::None) {
       const forms::Rgb colour = forms::bannerColour(row.banner);
-      QPalette palette = label->palette();
-      palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
-      palette.setColor(QPalette::WindowText, palette.color(QPalette::HighlightedText));
-      label->setPalette(palette);
-      label->setAutoFillBackground(true);
+      showAsBanner(label, QColor(colour.red, colour.green, colour.blue));
     }
   }
 }
@@ -105,6 +102,7 @@ void Form1::createFields() {
     widget->setGeometry(twipsRect(row.place));
     if (row.face != Face::Dialog) widget->setFont(faceFont(row.face));
     widget->setFocusPolicy(traits.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    keepDisabledTextReadable(widget);
   }
 }
 

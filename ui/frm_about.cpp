@@ -7,6 +7,7 @@
 #include "quorvel_ui/app_info.h"
 #include "ui/design_font.h"
 #include "ui/etched_rule.h"
+#include "ui/palette_rules.h"
 #include "ui/program_icon.h"
 #include "ui/system_info.h"
 #include "ui/twips.h"
@@ -21,11 +22,7 @@ QLabel* addLabel(QWidget* parent, const forms::AboutControl& control, const QStr
   label->setGeometry(twipsRect(control.place));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
-  if (black) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-  }
+  if (black) preferTextColour(label, Qt::black);
   return label;
 }
 

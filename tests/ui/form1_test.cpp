@@ -262,6 +262,43 @@ class Form1Test : public QObject {
     QCOMPARE(edit->wholeText(), expected.chopped(1));
   }
 
+  // Enter presses the button that holds the focus, whether Tab or a click brought it there.
+  void enterPressesTheFocusedButton_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("About This Program, by Tab") << "Command3";
+    QTest::newRow("Reset") << "Command2";
+    QTest::newRow("EXIT") << "Command1";
+  }
+  void enterPressesTheFocusedButton() {
+    QFETCH(QString, button);
+    WindowDriver::type(QStringLiteral("100"));
+    if (button == QLatin1String("Command3")) {
+      for (int i = 0; i < 7; ++i) WindowDriver::press(Qt::Key_Tab);
+    } else {
+      driver_->find<QWidget>(qPrintable(button))->setFocus(Qt::MouseFocusReason);
+    }
+    QCOMPARE(WindowDriver::focusName(), button);
+    WindowDriver::press(Qt::Key_Return);
+    if (button == QLatin1String("Command3")) {
+      QTRY_VERIFY(aboutBoxOpen());
+      QCOMPARE(driver_->text("Text1"), QStringLiteral("100"));
+    } else if (button == QLatin1String("Command2")) {
+      QCOMPARE(driver_->text("Text1"), QStringLiteral("0"));
+    } else {
+      QTRY_VERIFY(!driver_->form().isVisible());
+    }
+  }
+
+  void enterInABoxPressesNothing() {
+    WindowDriver::type(QStringLiteral("100"));
+    WindowDriver::press(Qt::Key_Return);
+    WindowDriver::press(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(driver_->text("Text1"), QStringLiteral("100"));
+    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text1"));
+    QVERIFY(driver_->form().isVisible());
+    QVERIFY(!aboutBoxOpen());
+  }
+
   void switchingWindowsRunsNoRule() {
     WindowDriver::press(Qt::Key_Tab);
     WindowDriver::type(QStringLiteral("1234567"));  // cut to 567 with the caret at 0
@@ -279,6 +316,13 @@ class Form1Test : public QObject {
   }
 
  private:
+  static bool aboutBoxOpen() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
+      return w->objectName() == QLatin1String("frmAbout") && w->isVisible();
+    });
+  }
+
   std::unique_ptr<WindowDriver> driver_;
 };
 

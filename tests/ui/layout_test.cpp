@@ -10,6 +10,7 @@
 
 #include "tests/ui/window_driver.h"
 #include "ui/frm_about.h"
+#include "ui/palette_rules.h"
 
 using quorvel::testing::WindowDriver;
 
@@ -25,17 +26,60 @@ int textRoom(QLineEdit* box) {
   return contents.marginsRemoved(box->textMargins()).width() - 4;
 }
 
+// A dark theme's palette, with its disabled text as faint as such themes make it.
+QPalette darkPalette() {
+  QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+  dark.setColor(QPalette::WindowText, Qt::white);
+  dark.setColor(QPalette::Base, QColor(42, 42, 42));
+  dark.setColor(QPalette::Text, Qt::white);
+  dark.setColor(QPalette::ButtonText, Qt::white);
+  dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  dark.setColor(QPalette::HighlightedText, Qt::white);
+  dark.setColor(QPalette::Disabled, QPalette::Base, QColor(53, 53, 53));
+  dark.setColor(QPalette::Disabled, QPalette::Text, QColor(110, 110, 110));
+  return dark;
+}
+
+// The contrast of the drawn text of a box: the colour that fills most of its inside against the
+// one that stands out most from it.
+double drawnContrast(QWidget* box) {
+  const QImage image = box->grab().toImage();
+  const QRect inside = image.rect().adjusted(3, 3, -3, -3);
+  QHash<QRgb, int> counts;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) ++counts[image.pixel(x, y)];
+  }
+  QRgb background = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.value() > counts.value(background)) background = it.key();
+  }
+  double best = 1;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    best = std::max(best, quorvel::contrastRatio(QColor(it.key()), QColor(background)));
+  }
+  return best;
+}
+
+double paletteContrast(const QWidget* w, QPalette::ColorRole text, QPalette::ColorRole back) {
+  const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+  return quorvel::contrastRatio(w->palette().color(group, text), w->palette().color(group, back));
+}
+
 }  // namespace
 
 class LayoutTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { original_ = QApplication::palette(); }
   void init() {
     driver_ = std::make_unique<WindowDriver>();
     QVERIFY(driver_->active());
   }
-  void cleanup() { driver_.reset(); }
+  void cleanup() {
+    driver_.reset();
+    QApplication::setPalette(original_);
+  }
 
   void controlsStandWhereTheLayoutPutsThem_data() {
     QTest::addColumn<QString>("name");
@@ -153,7 +197,60 @@ class LayoutTest : public QObject {
     }
   }
 
+  // Every result box reads clearly although greyed, as drawn; so does every other caption, box
+  // and button, also when a dark theme's palette arrives while the windows are open. The
+  // banners keep their own colours.
+  void everythingReadsInEveryPalette_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("default palette") << false;
+    QTest::newRow("dark palette") << true;
+  }
+  void everythingReadsInEveryPalette() {
+    QFETCH(bool, dark);
+    WindowDriver::type(QStringLiteral("192"));
+    for (int i = 0; i < 4; ++i) WindowDriver::press(Qt::Key_Tab);
+    WindowDriver::type(QStringLiteral("224"));  // a class C subnet: the note shows
+    quorvel::frmAbout about;
+    about.show();
+    if (dark) {
+      QApplication::setPalette(darkPalette());
+      QTRY_COMPARE(about.palette().color(QPalette::Window), QColor(53, 53, 53));
+    }
+    QVERIFY(driver_->find<QWidget>("Text35")->isVisible());
+
+    int results = 0;
+    for (auto* box : driver_->form().findChildren<QWidget*>(QRegularExpression("^Text\\d+$"))) {
+      if (box->isHidden()) continue;
+      const double drawn = drawnContrast(box);
+      QVERIFY2(drawn >= quorvel::kReadableContrast,
+               qPrintable(box->objectName() + QStringLiteral(": %1").arg(drawn)));
+      results += box->isEnabled() ? 0 : 1;
+    }
+    QCOMPARE(results, 26 + 2);  // every display box and the two closed mask boxes, disabled
+
+    for (QWidget* window :
+         {static_cast<QWidget*>(&driver_->form()), static_cast<QWidget*>(&about)}) {
+      for (auto* label : window->findChildren<QLabel*>()) {
+        const bool banner = label->autoFillBackground();
+        const QColor back = label->palette().color(QPalette::Window);
+        if (banner) {
+          QVERIFY(back == QColor(0, 0, 255) || back == QColor(0, 192, 192));
+          QCOMPARE(label->palette().color(QPalette::WindowText),
+                   QApplication::palette().color(QPalette::HighlightedText));
+        } else if (!label->text().isEmpty()) {
+          QVERIFY2(paletteContrast(label, QPalette::WindowText, QPalette::Window) >= 4.5,
+                   qPrintable(label->objectName()));
+        }
+      }
+      for (auto* button : window->findChildren<QAbstractButton*>()) {
+        QVERIFY2(paletteContrast(button, QPalette::ButtonText, QPalette::Button) >= 4.5,
+                 qPrintable(button->objectName()));
+      }
+    }
+  }
+
  private:
+  QPalette original_;
   std::unique_ptr<WindowDriver> driver_;
 };
 
