@@ -97,7 +97,7 @@ class AboutTest : public QObject {
     QFETCH(int, key);
     QPointer<QWidget> about = openAbout(*driver_);
     QVERIFY(about);
-    QVERIFY(QTest::qWaitForWindowActive(about));
+    QVERIFY(quorvel::testing::waitUntilActive(about));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     QTRY_VERIFY(about.isNull());

@@ -307,9 +307,15 @@ class Form1Test : public QObject {
     other.setGeometry(500, 500, 100, 100);
     other.show();
     other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    driver_->form().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&driver_->form()));
+    QVERIFY(quorvel::testing::waitUntilActive(&other));
+    // A Wayland client cannot take the activation back; the compositor hands it back when the
+    // other window goes.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+      other.close();
+    } else {
+      driver_->form().activateWindow();
+    }
+    QVERIFY(quorvel::testing::waitUntilActive(&driver_->form()));
     QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text2"));
     QVERIFY(!driver_->box("Text2")->hasSelectedText());
     QCOMPARE(driver_->box("Text2")->cursorPosition(), 3);

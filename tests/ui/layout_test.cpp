@@ -184,7 +184,12 @@ class LayoutTest : public QObject {
     quorvel::frmAbout about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QCOMPARE(about.geometry(), QRect(156, 129, 382, 237));
+    // Under Wayland the compositor places windows; only the size is the box's own.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+      QCOMPARE(about.size(), QSize(382, 237));
+    } else {
+      QCOMPARE(about.geometry(), QRect(156, 129, 382, 237));
+    }
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QVERIFY(!(about.windowFlags() & Qt::WindowMinMaxButtonsHint));
     QCOMPARE(about.findChild<QWidget*>("cmdOK")->geometry(), QRect(283, 175, 84, 23));

@@ -9,6 +9,16 @@
 
 namespace quorvel::testing {
 
+// Waits until the window is the active one. A Wayland client cannot activate its own windows:
+// the compositor activates a window when it maps it or when the user picks it, so there the wait
+// is for the compositor.
+inline bool waitUntilActive(QWidget* window) {
+  if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window->window(); });
+  }
+  return QTest::qWaitForWindowActive(window);
+}
+
 // Opens a fresh main window, active, and drives it the way a user does: keys go to whatever
 // widget has the focus, clicks to the widget under the pointer.
 class WindowDriver {
@@ -16,7 +26,7 @@ class WindowDriver {
   WindowDriver() : form_(std::make_unique<Form1>()) {
     form_->show();
     form_->activateWindow();
-    active_ = QTest::qWaitForWindowActive(form_.get());
+    active_ = waitUntilActive(form_.get());
   }
 
   [[nodiscard]] bool active() const { return active_; }
