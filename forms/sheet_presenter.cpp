@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <optional>
+#include <stdexcept>
 
 #include "forms/utf16_text.h"
 
@@ -22,6 +23,13 @@ class Raised {
 };
 
 }  // namespace
+
+BoxView& SheetPresenter::view(Field f) {
+  BoxView* box = views_[index(f)];
+  // A window that leaves a field without a box is built wrong; say which, rather than crash.
+  if (!box) throw std::logic_error("no box is bound to Text" + std::to_string(index(f) + 1));
+  return *box;
+}
 
 void SheetPresenter::edited(Field field, std::u16string_view text, int cursor) {
   if (pushing_) return;

@@ -38,7 +38,7 @@ class SheetPresenter {
 
  private:
   static std::size_t index(Field f) { return static_cast<std::size_t>(f) - 1; }
-  BoxView& view(Field f) { return *views_[index(f)]; }
+  BoxView& view(Field f);
   void pushText(Field f);
   void pushSelection(Field f);
 

@@ -10,6 +10,7 @@ namespace quorvel {
 namespace {
 
 struct InitialField {
+  Field field;
   const char* text;
   bool enabled;
   bool visible;
@@ -19,46 +20,55 @@ struct InitialField {
 // The state the window opens with: what the rules leave for the address 0.0.0.0, except the
 // totals, which keep their texts until the bit-count rules first run.
 constexpr std::array<InitialField, kFieldCount> kInitialFields{{
-    {"000", true, true, {true, 0, false}},          // Text1   IP octet 1
-    {"000", true, true, {true, 1, false}},          // Text2   IP octet 2
-    {"000", true, true, {true, 2, false}},          // Text3   IP octet 3
-    {"000", true, true, {true, 3, false}},          // Text4   IP octet 4
-    {"00", false, true, {false, 10, false}},        // Text5   octet 1, hexadecimal
-    {"00", false, true, {false, 11, false}},        // Text6
-    {"00", false, true, {false, 12, false}},        // Text7
-    {"00", false, true, {false, 13, false}},        // Text8
-    {"00000000", false, true, {false, 17, false}},  // Text9   octet 1, binary
-    {"00000000", false, true, {false, 18, false}},  // Text10
-    {"00000000", false, true, {false, 19, false}},  // Text11
-    {"00000000", false, true, {false, 20, false}},  // Text12
-    {"A", false, true, {false, 25, false}},         // Text13  class letter
-    {"/8", false, true, {false, 27, false}},        // Text14  prefix
-    {"00000000", false, true, {false, 28, false}},  // Text15  mask octet 4, binary
-    {"00000000", false, true, {false, 29, false}},  // Text16  mask octet 3, binary
-    {"00000000", false, true, {false, 30, false}},  // Text17  mask octet 2, binary
-    {"11111111", false, true, {false, 31, false}},  // Text18  mask octet 1, binary
-    {"00", false, true, {false, 32, false}},        // Text19  mask octet 4, hexadecimal
-    {"00", false, true, {false, 33, false}},        // Text20
-    {"00", false, true, {false, 34, false}},        // Text21
-    {"FF", false, true, {false, 35, false}},        // Text22  mask octet 1, hexadecimal
-    {"000", true, true, {true, 6, false}},          // Text23  mask octet 4
-    {"000", true, true, {true, 5, false}},          // Text24  mask octet 3
-    {"000", true, true, {true, 4, false}},          // Text25  mask octet 2
-    {"255", false, true, {false, 36, false}},       // Text26  mask octet 1
-    {" 24", false, true, {false, 52, false}},       // Text27  host bits
-    {"  0", false, true, {false, 53, false}},       // Text28  subnet bits
-    {"  8", false, true, {false, 54, false}},       // Text29  network bits
-    {"= 32", false, true, {false, 56, false}},      // Text30  total bits
-    {"0", true, true, {false, 57, false}},          // Text31  whole address, shown
-    {"0", true, false, {false, 59, false}},         // Text32  whole address, edited
-    {"0", false, true, {false, 61, false}},         // Text33  number of subnets
-    {"0", false, true, {false, 63, false}},         // Text34  number of usable hosts
-    {"", false, true, {false, 64, true}},           // Text35  note
+    {Field::Text1, "000", true, true, {true, 0, false}},    // IP octet 1
+    {Field::Text2, "000", true, true, {true, 1, false}},    // IP octet 2
+    {Field::Text3, "000", true, true, {true, 2, false}},    // IP octet 3
+    {Field::Text4, "000", true, true, {true, 3, false}},    // IP octet 4
+    {Field::Text5, "00", false, true, {false, 10, false}},  // octet 1, hexadecimal
+    {Field::Text6, "00", false, true, {false, 11, false}},
+    {Field::Text7, "00", false, true, {false, 12, false}},
+    {Field::Text8, "00", false, true, {false, 13, false}},
+    {Field::Text9, "00000000", false, true, {false, 17, false}},  // octet 1, binary
+    {Field::Text10, "00000000", false, true, {false, 18, false}},
+    {Field::Text11, "00000000", false, true, {false, 19, false}},
+    {Field::Text12, "00000000", false, true, {false, 20, false}},
+    {Field::Text13, "A", false, true, {false, 25, false}},         // class letter
+    {Field::Text14, "/8", false, true, {false, 27, false}},        // prefix
+    {Field::Text15, "00000000", false, true, {false, 28, false}},  // mask octet 4, binary
+    {Field::Text16, "00000000", false, true, {false, 29, false}},  // mask octet 3, binary
+    {Field::Text17, "00000000", false, true, {false, 30, false}},  // mask octet 2, binary
+    {Field::Text18, "11111111", false, true, {false, 31, false}},  // mask octet 1, binary
+    {Field::Text19, "00", false, true, {false, 32, false}},        // mask octet 4, hexadecimal
+    {Field::Text20, "00", false, true, {false, 33, false}},
+    {Field::Text21, "00", false, true, {false, 34, false}},
+    {Field::Text22, "FF", false, true, {false, 35, false}},    // mask octet 1, hexadecimal
+    {Field::Text23, "000", true, true, {true, 6, false}},      // mask octet 4
+    {Field::Text24, "000", true, true, {true, 5, false}},      // mask octet 3
+    {Field::Text25, "000", true, true, {true, 4, false}},      // mask octet 2
+    {Field::Text26, "255", false, true, {false, 36, false}},   // mask octet 1
+    {Field::Text27, " 24", false, true, {false, 52, false}},   // host bits
+    {Field::Text28, "  0", false, true, {false, 53, false}},   // subnet bits
+    {Field::Text29, "  8", false, true, {false, 54, false}},   // network bits
+    {Field::Text30, "= 32", false, true, {false, 56, false}},  // total bits
+    {Field::Text31, "0", true, true, {false, 57, false}},      // whole address, shown
+    {Field::Text32, "0", true, false, {false, 59, false}},     // whole address, edited
+    {Field::Text33, "0", false, true, {false, 61, false}},     // number of subnets
+    {Field::Text34, "0", false, true, {false, 63, false}},     // number of usable hosts
+    {Field::Text35, "", false, true, {false, 64, true}},       // note
 }};
 
-std::size_t IndexOf(Field f) {
+constexpr std::size_t IndexOf(Field f) {
   return static_cast<std::size_t>(f) - 1;
 }
+
+// The table is indexed by field: each row must stand at its own field's place.
+constexpr bool rowsInFieldOrder() {
+  for (std::size_t i = 0; i < kInitialFields.size(); ++i) {
+    if (IndexOf(kInitialFields[i].field) != i) return false;
+  }
+  return true;
+}
+static_assert(rowsInFieldOrder(), "one row per field, Text1 to Text35 in order");
 
 int ClampToText(const std::string& text, int position) {
   const auto length = static_cast<int>(std::min<std::size_t>(utf8::CharCount(text), 1U << 30U));
@@ -216,8 +226,34 @@ void AddressSheet::runChangeRule(Field f) {
     case Field::Text32:
       Form1_Text32_Change();
       break;
-    default:
-      break;  // display fields only store their text
+    // Display fields only store their text. Listed one by one, so that the compiler asks about
+    // a field added later.
+    case Field::Text5:
+    case Field::Text6:
+    case Field::Text7:
+    case Field::Text8:
+    case Field::Text9:
+    case Field::Text10:
+    case Field::Text11:
+    case Field::Text12:
+    case Field::Text13:
+    case Field::Text14:
+    case Field::Text15:
+    case Field::Text16:
+    case Field::Text17:
+    case Field::Text18:
+    case Field::Text19:
+    case Field::Text20:
+    case Field::Text21:
+    case Field::Text22:
+    case Field::Text26:
+    case Field::Text29:
+    case Field::Text30:
+    case Field::Text31:
+    case Field::Text33:
+    case Field::Text34:
+    case Field::Text35:
+      break;
   }
 }
 
