@@ -1,6 +1,7 @@
 #include "win32/about_window.h"
 
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 #include "sysinfo/native_platform.h"
@@ -45,7 +46,10 @@ AboutWindow::AboutWindow(WindowHost& host, HINSTANCE instance) : host_(host), in
   CreateWindowExW(kExStyle, kClassName, L"", kStyle, frame.left, frame.top,
                   frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                   this);
-  if (hwnd_ == nullptr) return;
+  if (hwnd_ == nullptr) {
+    throw std::runtime_error("cannot create the About box (error " +
+                             std::to_string(GetLastError()) + ")");
+  }
   focus_.attach(hwnd_);
   fonts_.create(dpi_);
 
@@ -180,9 +184,11 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       const WORD code = HIWORD(wParam);
       if (code == BN_SETFOCUS) {
         buttonFocused(reinterpret_cast<HWND>(lParam));
+      } else if (code != BN_CLICKED) {
+        // Other notices of the buttons (losing the focus) press nothing.
       } else if (id == IDOK || id == IDCANCEL) {
         cmdOK_Click();  // OK is the default and the cancel button: Enter and Escape press it
-      } else if (id == kSysInfoId && code == BN_CLICKED) {
+      } else if (id == kSysInfoId) {
         cmdSysInfo_Click();
       }
       return 0;

@@ -1,6 +1,7 @@
 #include "win32/form1_window.h"
 
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 #include "win32/text.h"
@@ -40,7 +41,10 @@ Form1Window::Form1Window(WindowHost& host, HINSTANCE instance)
   const SIZE frame = frameSize(dpi_);
   CreateWindowExW(kExStyle, kClassName, wide(forms::kForm1Caption).c_str(), kStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, this);
-  if (hwnd_ == nullptr) return;
+  if (hwnd_ == nullptr) {
+    throw std::runtime_error("cannot create the main window (error " +
+                             std::to_string(GetLastError()) + ")");
+  }
   focus_.attach(hwnd_);
   fonts_.create(dpi_);
 

@@ -1,0 +1,249 @@
+// The main window under Wine: the binding of real EDIT controls to the sheet, the focus and the
+// keyboard, UTF-16 carets, long texts, the disabled style and the layout at the resolution.
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "forms/form1_layout.h"
+#include "forms/text_part.h"
+#include "tests/win32/window_driver.h"
+#include "win32/display.h"
+
+namespace quorvel::win32::testing {
+namespace {
+
+using enum Field;
+
+TEST_F(WindowTest, OpensWithTheFirstOctetFocusedAndSelected) {
+  wchar_t caption[32]{};
+  GetWindowTextW(form().hwnd(), caption, 32);
+  EXPECT_STREQ(caption, L"Form1");
+  EXPECT_EQ(GetFocus(), box(Text1));
+  EXPECT_EQ(sheet().focus(), Text1);
+  EXPECT_EQ(selection(box(Text1)), std::make_pair(0, 3));
+  EXPECT_FALSE(IsWindowVisible(box(Text32)));
+  EXPECT_TRUE(IsWindowVisible(box(Text31)));
+}
+
+// Clicking a box enters it; the keys typed there go through the control into the sheet, which
+// reads the control's caret, and every box follows.
+TEST_F(WindowTest, TypingGoesThroughTheBoxIntoTheSheet) {
+  const struct {
+    Field field;
+    std::u16string keys;
+    Field watched;
+    const char* expected;
+  } cases[] = {
+      {Text1, u"192", Text13, "C"},  {Text1, u"192", Text5, "C0"}, {Text1, u"172", Text14, "/16"},
+      {Text2, u"300", Text2, "255"}, {Text4, u"7", Text31, "7"},   {Text25, u"255", Text21, "FF"},
+  };
+  for (const auto& c : cases) {
+    click(form().button(Button::Command2));  // Reset, and the focus off the boxes
+    click(box(c.field));
+    type(c.keys);
+    EXPECT_EQ(sheet().text(c.watched), c.expected) << forms::fieldName(c.field);
+    EXPECT_EQ(shown(c.watched), c.expected) << forms::fieldName(c.watched);
+  }
+}
+
+// The sheet counts characters, the control UTF-16 units: a character beyond the BMP is two.
+TEST_F(WindowTest, CaretsCountCharactersNotUnits) {
+  click(box(Text31));
+  type(
+      u"\U0001F600"
+      u"5");
+  EXPECT_EQ(sheet().text(Text32),
+            "\U0001F600"
+            "5");
+  EXPECT_EQ(sheet().selStart(Text32), 2);
+  EXPECT_EQ(selection(box(Text32)), std::make_pair(3, 3));
+}
+
+TEST_F(WindowTest, PasteAndBackspaceInTheMiddleOfTheNumber) {
+  click(box(Text31));
+  type(u"3232235777");
+  press(VK_HOME);
+  for (int i = 0; i < 4; ++i) press(VK_RIGHT);
+  paste(u"99");
+  EXPECT_EQ(sheet().text(Text32), "323299235777");
+  EXPECT_EQ(sheet().selStart(Text32), 6);
+  press(VK_BACK);
+  press(VK_BACK);
+  EXPECT_EQ(sheet().text(Text32), "3232235777");
+  EXPECT_EQ(sheet().selStart(Text32), 4);
+  EXPECT_EQ(sheet().text(Text1) + "." + sheet().text(Text2) + "." + sheet().text(Text3) + "." +
+                sheet().text(Text4),
+            "192.168.1.1");
+}
+
+// Class C leaves only the last mask octet open: Tab skips the other two, wraps after the About
+// button, and selects each box it enters.
+TEST_F(WindowTest, TabWalksTheOpenBoxesInTabOrder) {
+  type(u"192");
+  const HWND forward[] = {
+      box(Text2), box(Text3), box(Text4), box(Text23), form().button(Button::Command3), box(Text1)};
+  for (HWND expected : forward) {
+    press(VK_TAB);
+    ASSERT_EQ(GetFocus(), expected);
+    if (expected != form().button(Button::Command3)) {
+      EXPECT_EQ(selection(expected), std::make_pair(0, GetWindowTextLengthW(expected)));
+    }
+  }
+  EXPECT_EQ(sheet().focus(), Text1);
+  press(VK_TAB, {VK_SHIFT});
+  EXPECT_EQ(GetFocus(), form().button(Button::Command3));
+  EXPECT_EQ(sheet().focus(), std::nullopt);
+  press(VK_TAB, {VK_SHIFT});
+  EXPECT_EQ(GetFocus(), box(Text23));
+}
+
+TEST_F(WindowTest, TheNumberIsEditedInItsOwnBoxAndLeavingReturnsToTheFirstOctet) {
+  click(box(Text31));
+  EXPECT_EQ(GetFocus(), box(Text32));
+  EXPECT_TRUE(IsWindowVisible(box(Text32)));
+  EXPECT_FALSE(IsWindowVisible(box(Text31)));
+  EXPECT_EQ(selection(box(Text32)), std::make_pair(0, 1));
+  type(u"3232235777");
+  press(VK_TAB);
+  EXPECT_EQ(GetFocus(), box(Text1));
+  EXPECT_EQ(shown(Text31), "3232235777");
+  EXPECT_TRUE(IsWindowVisible(box(Text31)));
+  EXPECT_FALSE(IsWindowVisible(box(Text32)));
+  EXPECT_EQ(selection(box(Text1)), std::make_pair(0, 3));
+}
+
+TEST_F(WindowTest, EnterPressesOnlyAFocusedButton) {
+  press(VK_RETURN);
+  EXPECT_EQ(program().aboutBox(), nullptr);
+  EXPECT_EQ(sheet().text(Text1), "000");
+  SetFocus(form().button(Button::Command3));
+  for (WORD key : {VK_RETURN, VK_SPACE}) {
+    press(key);
+    ASSERT_NE(program().aboutBox(), nullptr) << key;
+    DestroyWindow(program().aboutBox()->hwnd());
+    pump();
+  }
+}
+
+// Megabyte pastes go to the sheet whole; the control holds at most the part around the caret.
+TEST_F(WindowTest, LongPastesReachTheSheetWholeAndTheBoxHoldsAPart) {
+  const std::u16string megabyte(1 << 20, u'1');
+  const struct {
+    Field field;
+    const char* kept;  // what the sheet keeps; nullptr: the whole text
+  } cases[] = {{Text1, "111"}, {Text25, nullptr}, {Text31, nullptr}};
+  for (const auto& c : cases) {
+    click(box(c.field));
+    const Field edited = c.field == Text31 ? Text32 : c.field;
+    paste(megabyte);
+    const std::string& text = sheet().text(edited);
+    EXPECT_EQ(text.size(), c.kept != nullptr ? 3 : megabyte.size()) << forms::fieldName(edited);
+    if (c.kept != nullptr) {
+      EXPECT_EQ(text, c.kept);
+    }
+    EXPECT_TRUE(shown(edited) == text) << forms::fieldName(edited);
+    EXPECT_LE(GetWindowTextLengthW(box(edited)), 2 * forms::TextPart::kReach + 2);
+    press(VK_TAB);
+  }
+  // In the number, Home brings the start into the control, and typing there edits the whole.
+  click(box(Text31));
+  paste(megabyte);
+  press(VK_HOME);
+  type(u"2");
+  EXPECT_EQ(sheet().text(Text32).size(), megabyte.size() + 1);
+  EXPECT_EQ(sheet().text(Text32).substr(0, 3), "211");
+  EXPECT_EQ(win32::windowText(box(Text32)).substr(0, 3), u"211");
+}
+
+// What a disabled box shows reads at 4.5:1 at least against the box's background.
+TEST_F(WindowTest, DisabledBoxesStayReadable) {
+  UpdateWindow(form().hwnd());
+  pump();
+  RECT r{};
+  GetWindowRect(box(Text5), &r);
+  HDC screen = GetDC(nullptr);
+  COLORREF darkest = RGB(255, 255, 255);
+  const auto level = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+  for (LONG y = r.top + 3; y < r.bottom - 3; ++y) {
+    for (LONG x = r.left + 3; x < r.right - 3; ++x) {
+      const COLORREF c = GetPixel(screen, x, y);
+      if (level(c) < level(darkest)) darkest = c;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  EXPECT_GE(contrast(darkest, GetSysColor(COLOR_BTNFACE)), 4.5);
+}
+
+void expectClientArea(Form1Window& form, int dpi) {
+  RECT client{};
+  GetClientRect(form.hwnd(), &client);
+  EXPECT_EQ(client.right, forms::twipsToPixels(forms::kForm1ClientArea.width, dpi));
+  EXPECT_EQ(client.bottom, forms::twipsToPixels(forms::kForm1ClientArea.height, dpi));
+}
+
+void expectLaidOutAt(Form1Window& form, int dpi) {
+  const auto placed = [&](HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const auto same = [](RECT a, RECT b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+  };
+  for (const forms::FieldControl& row : forms::form1Fields()) {
+    EXPECT_TRUE(same(placed(form.box(row.field).hwnd()), placeRect(row.place, dpi)))
+        << forms::fieldName(row.field) << " at " << dpi;
+  }
+  HDC dc = GetDC(form.hwnd());
+  for (const forms::LabelControl& row : forms::form1Labels()) {
+    const HWND label = form.label(row.name);
+    ASSERT_NE(label, nullptr) << row.name;
+    EXPECT_TRUE(same(placed(label), placeRect(row.place, dpi))) << row.name;
+    if (row.caption == nullptr) continue;
+    // The caption fits its label at this resolution: nothing is cut off (the leading above the
+    // capitals may be).
+    HGDIOBJ old = SelectObject(dc, form.font(row.face));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const RECT box = placeRect(row.place, dpi);
+    RECT need{0, 0, box.right - box.left, 0};
+    const std::wstring caption = wide(row.caption);
+    DrawTextW(dc, caption.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    EXPECT_LE(need.right, box.right - box.left) << row.name << " at " << dpi;
+    EXPECT_LE(need.bottom - metrics.tmInternalLeading, box.bottom - box.top)
+        << row.name << " at " << dpi;
+  }
+  ReleaseDC(form.hwnd(), dc);
+  LOGFONTW font{};
+  GetObjectW(
+      reinterpret_cast<HFONT>(SendMessageW(form.box(Field::Text13).hwnd(), WM_GETFONT, 0, 0)),
+      sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -std::lround(18 * dpi / 72.0));
+}
+
+// At the resolution Wine runs with (the check runs it at 96 and 144 dpi), and after a move to a
+// monitor of twice that.
+TEST_F(WindowTest, EveryControlScalesWithTheResolution) {
+  if (const char* expected = std::getenv("QUORVEL_TEST_DPI")) {
+    EXPECT_EQ(form().dpi(), std::atoi(expected));
+  }
+  expectClientArea(form(), form().dpi());
+  expectLaidOutAt(form(), form().dpi());
+  // The frame of a window moved for real is the new monitor's; here it stays as it was.
+  const int doubled = 2 * form().dpi();
+  RECT suggested{0, 0, 0, 0};
+  GetWindowRect(form().hwnd(), &suggested);
+  suggested.right = suggested.left + forms::twipsToPixels(forms::kForm1ClientArea.width, doubled);
+  suggested.bottom = suggested.top + forms::twipsToPixels(forms::kForm1ClientArea.height, doubled);
+  suggested = frameRect(suggested, GetWindowLongW(form().hwnd(), GWL_STYLE),
+                        GetWindowLongW(form().hwnd(), GWL_EXSTYLE), doubled);
+  SendMessageW(form().hwnd(), WM_DPICHANGED, MAKEWPARAM(doubled, doubled),
+               reinterpret_cast<LPARAM>(&suggested));
+  pump();
+  expectLaidOutAt(form(), doubled);
+}
+
+}  // namespace
+}  // namespace quorvel::win32::testing
