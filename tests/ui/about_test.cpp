@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -101,6 +102,42 @@ class AboutTest : public QObject {
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     QTRY_VERIFY(about.isNull());
+  }
+
+  // Enter presses System Info when it holds the focus, and Alt+S presses it from anywhere; the
+  // box stays open either way.
+  void keysPressSystemInfo_data() {
+    QTest::addColumn<bool>("tabFirst");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Enter on System Info") << true << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Alt+S") << false << int(Qt::Key_S) << int(Qt::AltModifier);
+  }
+  void keysPressSystemInfo() {
+    QFETCH(bool, tabFirst);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QPointer<QWidget> about = openAbout(*driver_);
+    QVERIFY(about);
+    QVERIFY(quorvel::testing::waitUntilActive(about));
+    if (tabFirst) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSysInfo"));
+    }
+    QStringList shown;
+    const quorvel::MessageFunction previous =
+        quorvel::setMessageFunction([&](QWidget*, const QString& text) { shown << text; });
+    QTemporaryDir nothingInstalled;
+    const QByteArray searchPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(nothingInstalled.path()));
+    const auto restore = qScopeGuard([&] {
+      qputenv("PATH", searchPath);
+      quorvel::setMessageFunction(previous);
+    });
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key),
+                    static_cast<Qt::KeyboardModifiers>(modifiers));
+    QTRY_COMPARE(shown, QStringList{"System Information Is Unavailable At This Time"});
+    QVERIFY(!about.isNull() && about->isVisible());
   }
 
   void exitEndsTheProgramWithTheBoxOpen() {
