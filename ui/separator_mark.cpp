@@ -6,11 +6,20 @@
 #include "ui/design_font.h"
 
 namespace quorvel {
+namespace {
+
+// Asked once: the answer does not change while the program runs, and there are 18 marks.
+bool symbolFaceInstalled() {
+  static const bool installed = QFontDatabase::families().contains(QLatin1String(kSymbolFamily));
+  return installed;
+}
+
+}  // namespace
 
 SeparatorMark::SeparatorMark(QWidget* parent)
-    : QLabel(QStringLiteral("$"), parent),
-      ownMark_(!QFontDatabase::families().contains(QLatin1String(kSymbolFamily))) {
-  setFont(designFont(kSymbolFamily, 18));
+    : QLabel(QStringLiteral("$"), parent), ownMark_(!symbolFaceInstalled()) {
+  // The face only matters where it draws the caption; loading it for nothing costs start-up.
+  if (!ownMark_) setFont(designFont(kSymbolFamily, 18));
   setAccessibleName(QStringLiteral("dot"));
 }
 
