@@ -1,17 +1,15 @@
 #include "win32/edit_box.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 #include <utility>
 
+#include "win32/display.h"
 #include "win32/text.h"
 
 namespace quorvel::win32 {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
 
 // Runs its function when the scope ends, also by an exception.
 template <typename Fn>
@@ -42,12 +40,24 @@ EditBox::EditBox(HWND edit, Field field, forms::SheetPresenter& presenter, Focus
     : edit_(edit), field_(field), presenter_(presenter), focus_(focus) {
   // No limit of the control's own: whoever owns the text cuts what it must.
   SendMessageW(edit_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
-  SetWindowSubclass(edit_, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // The window procedure itself is replaced, not chained through comctl32's subclassing, which
+  // looks the chain up as a window property, a round trip to the server under Wine, on every
+  // message.
+  SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  controlProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassProc)));
   presenter_.bind(field_, *this);
 }
 
 EditBox::~EditBox() {
-  if (IsWindow(edit_)) RemoveWindowSubclass(edit_, subclassProc, kSubclassId);
+  if (IsWindow(edit_)) {
+    SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+    SetWindowLongPtrW(edit_, GWLP_USERDATA, 0);
+  }
+}
+
+LRESULT EditBox::control(UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(controlProc_, edit_, message, wParam, lParam);
 }
 
 std::u16string EditBox::wholeText() const {
@@ -55,12 +65,19 @@ std::u16string EditBox::wholeText() const {
 }
 
 void EditBox::localSelection(int& anchor, int& cursor) const {
+  if (selection_) {
+    std::tie(anchor, cursor) = *selection_;
+    return;
+  }
   DWORD start = 0;
   DWORD end = 0;
   SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   anchor = static_cast<int>(start);
   cursor = static_cast<int>(end);
-  if (start == end) return;
+  if (start == end) {
+    selection_.emplace(anchor, cursor);
+    return;
+  }
   // The control tells the selection's two ends in order; its caret tells which end moves.
   bool caretAtStart = backward_;
   if (GetFocus() == edit_) {
@@ -71,6 +88,7 @@ void EditBox::localSelection(int& anchor, int& cursor) const {
         caret.x == static_cast<short>(LOWORD(at)) && caret.y == static_cast<short>(HIWORD(at));
   }
   if (caretAtStart) std::swap(anchor, cursor);
+  selection_.emplace(anchor, cursor);
 }
 
 int EditBox::anchor() const {
@@ -99,7 +117,9 @@ void EditBox::showText(std::u16string_view text) {
   partial_ = false;
   whole_.clear();
   backward_ = false;
-  setWindowText(edit_, text);
+  std::wstring shown = wide(text);
+  SetWindowTextW(edit_, shown.c_str());
+  text_ = std::move(shown);
 }
 
 void EditBox::holdWhole(std::u16string text) {
@@ -115,6 +135,7 @@ void EditBox::select(int anchor, int cursor) {
   }
   backward_ = cursor < anchor;
   SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(anchor), cursor);
+  selection_.emplace(anchor, cursor);
 }
 
 // Shows the selection, moving the part only when the caret is not well inside it.
@@ -125,6 +146,7 @@ void EditBox::place(int anchor, int cursor) {
     setWindowText(edit_,
                   std::u16string_view(whole_).substr(static_cast<std::size_t>(part_.offset()),
                                                      static_cast<std::size_t>(partSize())));
+    text_.reset();
   }
   anchor_ = anchor;
   const int local = cursor - part_.offset();
@@ -132,6 +154,7 @@ void EditBox::place(int anchor, int cursor) {
   backward_ = local < localAnchor;
   SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(localAnchor), local);
   SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+  selection_.emplace(localAnchor, local);
 }
 
 void EditBox::followCursor() {
@@ -280,7 +303,7 @@ bool EditBox::takeCharacter(WPARAM character) {
 // selection wins.
 void EditBox::clicked(WPARAM wParam, LPARAM lParam) {
   const bool hadFocus = GetFocus() == edit_;
-  DefSubclassProc(edit_, WM_LBUTTONDOWN, wParam, lParam);
+  control(WM_LBUTTONDOWN, wParam, lParam);
   if (!hadFocus && GetFocus() == edit_) presenter_.clickSettled(field_);
 }
 
@@ -291,40 +314,77 @@ void EditBox::paintDisabled() {
   HDC dc = BeginPaint(edit_, &paint);
   RECT client{};
   GetClientRect(edit_, &client);
-  auto* brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(edit_), WM_CTLCOLORSTATIC,
-                                                      reinterpret_cast<WPARAM>(dc),
-                                                      reinterpret_cast<LPARAM>(edit_)));
-  FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
-  RECT format{};
-  SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-  HGDIOBJ oldFont =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit_, WM_GETFONT, 0, 0)));
+  // The face colour behind it, as the control's parent gives every disabled control.
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (!format_) {
+    format_.emplace();
+    SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&*format_));
+  }
+  if (!text_) text_ = wide(windowText(edit_));
+  HGDIOBJ oldFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, readableGrey(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_WINDOWTEXT), face));
   const LONG style = GetWindowLongW(edit_, GWL_STYLE);
   UINT flags = DT_NOPREFIX | DT_EDITCONTROL;
   flags |= (style & ES_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
   flags |= (style & ES_CENTER) ? DT_CENTER : DT_LEFT;
-  const std::wstring text = wide(windowText(edit_));
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &format, flags);
+  RECT format = *format_;
+  DrawTextW(dc, text_->c_str(), static_cast<int>(text_->size()), &format, flags);
   SelectObject(dc, oldFont);
   EndPaint(edit_, &paint);
 }
 
-LRESULT CALLBACK EditBox::subclassProc(HWND /*window*/, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR /*id*/, DWORD_PTR self) {
-  return reinterpret_cast<EditBox*>(self)->handle(message, wParam, lParam);
+LRESULT CALLBACK EditBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<EditBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return self->handle(message, wParam, lParam);
 }
 
 LRESULT EditBox::forward(UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
+  const LRESULT result = control(message, wParam, lParam);
   followCursor();
   return result;
 }
 
+namespace {
+
+// Whether a message leaves the control's text, selection and layout as they are.
+bool readsOnly(UINT message) {
+  switch (message) {
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETFONT:
+    case WM_GETDLGCODE:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case EM_GETSEL:
+    case EM_GETRECT:
+    case EM_POSFROMCHAR:
+    case EM_CHARFROMPOS:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 LRESULT EditBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!readsOnly(message)) {
+    selection_.reset();
+    if (!placing_) text_.reset();
+    if (message == WM_SETFONT || message == WM_SIZE || message == WM_WINDOWPOSCHANGED ||
+        message == EM_SETMARGINS || message == WM_STYLECHANGED) {
+      format_.reset();
+    }
+    if (message == WM_SETFONT) font_ = reinterpret_cast<HFONT>(wParam);
+  }
   switch (message) {
     case WM_SETFOCUS: {
-      const LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
+      const LRESULT result = control(message, wParam, lParam);
       focus_.entered(edit_);
       presenter_.focusEntered(field_, focus_.switching());
       return result;
@@ -361,13 +421,15 @@ LRESULT EditBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit_, subclassProc, kSubclassId);
-      break;
+    case WM_NCDESTROY: {
+      SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+      SetWindowLongPtrW(edit_, GWLP_USERDATA, 0);
+      return control(message, wParam, lParam);
+    }
     default:
       break;
   }
-  return DefSubclassProc(edit_, message, wParam, lParam);
+  return control(message, wParam, lParam);
 }
 
 }  // namespace quorvel::win32

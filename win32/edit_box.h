@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "forms/box_view.h"
 #include "forms/sheet_presenter.h"
@@ -48,8 +50,8 @@ class EditBox final : public forms::BoxView {
   void dropFocus() override;
 
  private:
-  static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT control(UINT message, WPARAM wParam, LPARAM lParam);  // the EDIT control's own handling
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT forward(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -70,6 +72,7 @@ class EditBox final : public forms::BoxView {
   void replaceSelection(std::u16string_view text);
 
   HWND edit_;
+  WNDPROC controlProc_ = nullptr;
   Field field_;
   forms::SheetPresenter& presenter_;
   FocusKeeper& focus_;
@@ -80,6 +83,13 @@ class EditBox final : public forms::BoxView {
   int anchor_ = 0;         // the selection's anchor in whole_, which may lie outside the part
   bool backward_ = false;  // the last selection set here ends before its anchor
   bool placing_ = false;   // the control's text is being written from here
+
+  // What the control holds, known here without asking it: every message costs a while under
+  // Wine, and the presenter reads each box it writes. Any message that may change it forgets it.
+  mutable std::optional<std::pair<int, int>> selection_;  // the control's anchor and caret
+  std::optional<std::wstring> text_;                      // the control's text
+  std::optional<RECT> format_;                            // where the control draws its text
+  HFONT font_ = nullptr;
 };
 
 }  // namespace quorvel::win32

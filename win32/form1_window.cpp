@@ -187,15 +187,8 @@ LRESULT Form1Window::staticColours(HDC dc, HWND control) {
     SetBkColor(dc, colour(forms::bannerColour(row->banner)));
     return reinterpret_cast<LRESULT>(row->banner == forms::Banner::Blue ? blue_ : teal_);
   }
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  if (!IsWindowEnabled(control)) {
-    SetTextColor(dc,
-                 readableGrey(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_WINDOWTEXT), face));
-  } else {
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  }
-  SetBkColor(dc, face);
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                        reinterpret_cast<LPARAM>(control));
 }
 
 // The separator mark: the symbol face's character where that face is installed, else a dot the
