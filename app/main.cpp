@@ -2,6 +2,7 @@
 
 #include "app/graceful_quit.h"
 #include "quorvel_ui/app_info.h"
+#include "ui/design_font.h"
 #include "ui/form1.h"
 #include "ui/program_icon.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
                                           .arg(quorvel::app_info::kVersionMinor)
                                           .arg(quorvel::app_info::kVersionPatch));
   QApplication::setWindowIcon(quorvel::programIcon());
+  quorvel::useDialogFontThroughout();
 
   quorvel::quitGracefullyOnTermination(&app);
 

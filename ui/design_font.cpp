@@ -1,5 +1,6 @@
 #include "ui/design_font.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -18,6 +19,11 @@ void registerFontSubstitutes() {
     return true;
   }();
   (void)registered;
+}
+
+void useDialogFontThroughout() {
+  registerFontSubstitutes();
+  QApplication::setFont(dialogFont());
 }
 
 QFont designFont(const char* family, double points, bool bold) {

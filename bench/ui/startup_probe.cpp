@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "quorvel_ui/app_info.h"
+#include "ui/design_font.h"
 #include "ui/form1.h"
 #include "ui/program_icon.h"
 
@@ -175,6 +176,7 @@ int main(int argc, char* argv[]) {
   } else {  // what the program's main does before its window
     QApplication::setApplicationName(QString::fromLatin1(quorvel::app_info::kTitle));
     QApplication::setWindowIcon(quorvel::programIcon());
+    quorvel::useDialogFontThroughout();
     window = std::make_unique<quorvel::Form1>();
   }
   window->show();
