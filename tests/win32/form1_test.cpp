@@ -112,6 +112,25 @@ TEST_F(WindowTest, TheNumberIsEditedInItsOwnBoxAndLeavingReturnsToTheFirstOctet)
   EXPECT_EQ(selection(box(Text1)), std::make_pair(0, 3));
 }
 
+// Switching to another window and back gives the box its focus back as it was: the caret stays
+// where typing left it, and the sheet sees no focus move.
+TEST_F(WindowTest, AWindowSwitchGivesTheFocusBackAsItWas) {
+  press(VK_TAB);
+  type(u"1");
+  ASSERT_EQ(selection(box(Text2)), std::make_pair(1, 1));
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, nullptr, nullptr);
+  SetActiveWindow(other);
+  pump();
+  SetActiveWindow(form().hwnd());
+  pump();
+  DestroyWindow(other);
+  EXPECT_EQ(GetFocus(), box(Text2));
+  EXPECT_EQ(sheet().focus(), Text2);
+  EXPECT_EQ(selection(box(Text2)), std::make_pair(1, 1));
+  EXPECT_EQ(sheet().selStart(Text2), 1);
+}
+
 TEST_F(WindowTest, EnterPressesOnlyAFocusedButton) {
   press(VK_RETURN);
   EXPECT_EQ(program().aboutBox(), nullptr);
