@@ -48,6 +48,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), binding_(new SheetBinding(sheet
   setFont(dialogFont());
   resize(twipsRect(forms::kForm1ClientArea).size());
 
+  keepDisabledTextReadable(this);
   createLabels();
   createFields();
   createButtons();
@@ -102,7 +103,6 @@ void Form1::createFields() {
     widget->setGeometry(twipsRect(row.place));
     if (row.face != Face::Dialog) widget->setFont(faceFont(row.face));
     widget->setFocusPolicy(traits.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    keepDisabledTextReadable(widget);
   }
 }
 

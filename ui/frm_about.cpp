@@ -37,7 +37,8 @@ frmAbout::frmAbout(QWidget* parent)
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(dialogFont());
   setWindowIcon(programIcon());
-  // The box always opens at the same place on the screen.
+  // The box always opens at the same place on the screen (except under Wayland, where the
+  // compositor places every window).
   setGeometry(twipsRect(forms::kAboutClientArea));
   setFixedSize(size());
 

@@ -12,10 +12,10 @@ namespace quorvel {
 // The least contrast that keeps small text readable.
 inline constexpr double kReadableContrast = 4.5;
 
-// A disabled box keeps its greyed look, but its text stays readable: where the palette's
-// disabled text is too faint on the box's disabled background, the box gets the nearest colour
-// between that grey and the normal text that is. It follows every change of the palette.
-void keepDisabledTextReadable(QWidget* box);
+// Disabled boxes keep their greyed look, but their text stays readable: where the palette's
+// disabled text is too faint on a disabled box's background, the window's boxes get the nearest
+// colour between that grey and the normal text that is. It follows every change of the palette.
+void keepDisabledTextReadable(QWidget* window);
 
 // A banner: a fixed back colour with the palette's highlight-text colour for its text.
 void showAsBanner(QWidget* label, const QColor& back);
