@@ -57,17 +57,13 @@ int runProgramUntilItEnds() {
 
 }  // namespace
 
-class AboutTest : public QObject {
+class AboutTest : public quorvel::testing::WindowTest {
   Q_OBJECT
 
  private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-  void init() {
-    driver_ = std::make_unique<WindowDriver>();
-    QVERIFY(driver_->active());
-  }
   void cleanup() {
-    driver_.reset();
+    WindowTest::cleanup();
     QTRY_VERIFY(aboutBoxes().isEmpty());
   }
 
@@ -264,9 +260,6 @@ class AboutTest : public QObject {
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   }
-
- private:
-  std::unique_ptr<WindowDriver> driver_;
 };
 
 QTEST_MAIN(AboutTest)

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
+#include <type_traits>
 
 #include "ui/form1.h"
 
@@ -32,9 +33,18 @@ class WindowDriver {
   [[nodiscard]] bool active() const { return active_; }
   [[nodiscard]] Form1& form() { return *form_; }
 
+  // A control the window lacks fails the test by its name, rather than crash it.
   template <typename T = QLineEdit>
   [[nodiscard]] T* find(const char* name) const {
-    return form_->findChild<T*>(QLatin1String(name));
+    if (T* control = form_->findChild<T*>(QLatin1String(name))) return control;
+    const QByteArray missing = "the window has no control " + QByteArray(name);
+    if constexpr (std::is_default_constructible_v<T>) {
+      QTest::qFail(missing.constData(), __FILE__, __LINE__);
+      static T placeholder;  // the test goes on against it, already failed
+      return &placeholder;
+    } else {
+      qFatal("%s", missing.constData());
+    }
   }
   [[nodiscard]] QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
   [[nodiscard]] QString text(const char* name) const { return box(name)->text(); }
@@ -53,6 +63,21 @@ class WindowDriver {
  private:
   std::unique_ptr<Form1> form_;
   bool active_ = false;
+};
+
+// The fixture of the window tests: a fresh main window, open and active, for every test.
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ protected slots:
+  void init() {
+    driver_ = std::make_unique<WindowDriver>();
+    QVERIFY(driver_->active());
+  }
+  void cleanup() { driver_.reset(); }
+
+ protected:
+  std::unique_ptr<WindowDriver> driver_;
 };
 
 }  // namespace quorvel::testing
