@@ -36,6 +36,11 @@ int weight(bool bold) {
   return bold ? FW_BOLD : FW_NORMAL;
 }
 
+// The face's designed size at a resolution: its characters' height in pixels.
+int designedPixels(forms::Face face, int dpi) {
+  return static_cast<int>(std::lround(forms::fontOf(face).points * dpi / 72.0));
+}
+
 int CALLBACK countFamily(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
                          LPARAM found) {
   *reinterpret_cast<bool*>(found) = true;
@@ -126,24 +131,65 @@ FontSet::~FontSet() {
   release();
 }
 
+RECT buttonCaptionRoom(RECT client, int dpi) {
+  InflateRect(&client, -scaled(3, dpi), -scaled(2, dpi));
+  return client;
+}
+
 void FontSet::release() {
   for (HFONT& font : fonts_) {
     if (font != nullptr) DeleteObject(font);
     font = nullptr;
   }
+  for (HFONT font : smaller_) DeleteObject(font);
+  smaller_.clear();
+}
+
+// The face with characters `pixels` high, the internal leading not counted.
+HFONT FontSet::make(forms::Face face, int pixels) {
+  const forms::FontSpec spec = forms::fontOf(face);
+  const DWORD charset = face == forms::Face::Symbol ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+  return CreateFontW(-pixels, 0, 0, 0, weight(spec.bold), FALSE, FALSE, FALSE, charset,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, familyFor(spec.family).c_str());
 }
 
 void FontSet::create(int dpi) {
   release();
+  dpi_ = dpi;
   for (std::size_t i = 0; i < fonts_.size(); ++i) {
     const auto face = static_cast<forms::Face>(i);
-    const forms::FontSpec spec = forms::fontOf(face);
-    const int height = -static_cast<int>(std::lround(spec.points * dpi / 72.0));
-    const DWORD charset = face == forms::Face::Symbol ? SYMBOL_CHARSET : DEFAULT_CHARSET;
-    fonts_[i] = CreateFontW(height, 0, 0, 0, weight(spec.bold), FALSE, FALSE, FALSE, charset,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, familyFor(spec.family).c_str());
+    fonts_[i] = make(face, designedPixels(face, dpi));
   }
+}
+
+HFONT FontSet::fitting(forms::Face face, HWND control, SIZE room, UINT format) {
+  const std::wstring caption = wide(windowText(control));
+  HDC dc = GetDC(control);
+  const auto fits = [&](HFONT font) {
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT need{0, 0, room.cx, 0};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &need,
+              format | DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(dc, old);
+    return need.right <= room.cx && need.bottom <= room.cy;
+  };
+  HFONT chosen = font(face);
+  if (!fits(chosen)) {
+    // Down to two thirds of the size; a caption that fits in none keeps its designed face.
+    const int designed = designedPixels(face, dpi_);
+    for (int pixels = designed - 1; pixels >= designed * 2 / 3; --pixels) {
+      HFONT smaller = make(face, pixels);
+      if (fits(smaller)) {
+        smaller_.push_back(smaller);
+        chosen = smaller;
+        break;
+      }
+      DeleteObject(smaller);
+    }
+  }
+  ReleaseDC(control, dc);
+  return chosen;
 }
 
 bool fontInstalled(const wchar_t* family) {

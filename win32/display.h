@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
 #include "forms/fonts.h"
 #include "forms/twips.h"
@@ -30,6 +31,10 @@ void becomeDpiAware();
 // A length of `pixels` at 96 dpi, scaled; never less than one pixel.
 [[nodiscard]] int scaled(int pixels, int dpi);
 
+// What a push button of this client rectangle leaves its caption: the client area less the
+// raised frame around it.
+[[nodiscard]] RECT buttonCaptionRoom(RECT client, int dpi);
+
 // Every face of the layout, created for one resolution.
 class FontSet {
  public:
@@ -42,10 +47,18 @@ class FontSet {
   [[nodiscard]] HFONT font(forms::Face face) const {
     return fonts_[static_cast<std::size_t>(face)];
   }
+  // The face in which the control's caption, laid out by DrawText with `format`, fits `room`:
+  // the designed one where it does, else the same face a pixel smaller at a time. A stand-in
+  // face is taller than the designed one for the same size, and some boxes were drawn to the
+  // designed face's pixel.
+  [[nodiscard]] HFONT fitting(forms::Face face, HWND control, SIZE room, UINT format);
 
  private:
+  [[nodiscard]] static HFONT make(forms::Face face, int pixels);
   void release();
+  int dpi_ = forms::kBaseDpi;
   std::array<HFONT, 7> fonts_{};
+  std::vector<HFONT> smaller_;  // the faces made smaller for one caption
 };
 
 [[nodiscard]] bool fontInstalled(const wchar_t* family);

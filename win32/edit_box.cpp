@@ -37,7 +37,11 @@ std::u16string firstLine(std::u16string text) {
 }  // namespace
 
 EditBox::EditBox(HWND edit, Field field, forms::SheetPresenter& presenter, FocusKeeper& focus)
-    : edit_(edit), field_(field), presenter_(presenter), focus_(focus) {
+    : edit_(edit),
+      field_(field),
+      presenter_(presenter),
+      focus_(focus),
+      font_(reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0))) {
   // No limit of the control's own: whoever owns the text cuts what it must.
   SendMessageW(edit_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   // The window procedure itself is replaced, not chained through comctl32's subclassing, which

@@ -90,15 +90,31 @@ HWND Form1Window::label(const char* name) const {
 }
 
 HWND Form1Window::createControl(const wchar_t* kind, const std::wstring& text, DWORD style,
-                                DWORD exStyle, int id, const forms::Place& place,
-                                forms::Face face) {
+                                DWORD exStyle, int id, const forms::Place& place, forms::Face face,
+                                Caption caption) {
   const RECT r = placeRect(place, dpi_);
   HWND control = CreateWindowExW(
       exStyle, kind, text.c_str(), WS_CHILD | style, r.left, r.top, r.right - r.left,
       r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(face)), FALSE);
-  placed_.push_back({control, place, face});
+  placed_.push_back({control, place, face, caption});
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(placed_.back())), FALSE);
   return control;
+}
+
+// A caption keeps its designed face where that fits its control at this resolution.
+HFONT Form1Window::fontFor(const Placed& placed) {
+  if (placed.caption == Caption::None) return fonts_.font(placed.face);
+  const RECT r = placeRect(placed.place, dpi_);
+  RECT room{0, 0, r.right - r.left, r.bottom - r.top};
+  UINT format = DT_NOPREFIX;
+  if (placed.caption == Caption::Button) {
+    room = buttonCaptionRoom(room, dpi_);
+    format = DT_CENTER;
+  } else if (placed.caption == Caption::Centred) {
+    format |= DT_CENTER;
+  }
+  return fonts_.fitting(placed.face, placed.hwnd, {room.right - room.left, room.bottom - room.top},
+                        format);
 }
 
 void Form1Window::createField(const forms::FieldControl& row) {
@@ -108,8 +124,8 @@ void Form1Window::createField(const forms::FieldControl& row) {
   if (traits.tabStop) style |= WS_TABSTOP;
   if (sheet_.isVisible(row.field)) style |= WS_VISIBLE;
   if (!sheet_.isEnabled(row.field)) style |= WS_DISABLED;
-  HWND edit =
-      createControl(L"EDIT", {}, style, WS_EX_CLIENTEDGE, fieldId(row.field), row.place, row.face);
+  HWND edit = createControl(L"EDIT", {}, style, WS_EX_CLIENTEDGE, fieldId(row.field), row.place,
+                            row.face, Caption::None);
   boxes_[static_cast<std::size_t>(row.field) - 1] =
       std::make_unique<EditBox>(edit, row.field, presenter_, focus_);
 }
@@ -117,9 +133,9 @@ void Form1Window::createField(const forms::FieldControl& row) {
 void Form1Window::createButton(const forms::ButtonControl& row) {
   DWORD style = WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE | BS_NOTIFY;
   if (row.tabStop) style |= WS_TABSTOP;
-  buttons_[static_cast<std::size_t>(row.button) - 1] =
-      createControl(L"BUTTON", wide(row.caption), style, 0,
-                    kButtonIds + static_cast<int>(row.button), row.place, row.face);
+  buttons_[static_cast<std::size_t>(row.button) - 1] = createControl(
+      L"BUTTON", wide(row.caption), style, 0, kButtonIds + static_cast<int>(row.button), row.place,
+      row.face, Caption::Button);
 }
 
 void Form1Window::createLabel(const forms::LabelControl& row) {
@@ -131,8 +147,10 @@ void Form1Window::createLabel(const forms::LabelControl& row) {
     style |= row.centred ? SS_CENTER : SS_LEFT;
   }
   const std::wstring text = wide(mark ? forms::kSeparatorAccessibleName : row.caption);
-  HWND label = createControl(L"STATIC", text, style, 0,
-                             kLabelIds + static_cast<int>(labels_.size()), row.place, row.face);
+  const Caption caption = mark ? Caption::None : row.centred ? Caption::Centred : Caption::Left;
+  HWND label =
+      createControl(L"STATIC", text, style, 0, kLabelIds + static_cast<int>(labels_.size()),
+                    row.place, row.face, caption);
   labels_.emplace_back(&row, label);
 }
 
@@ -143,7 +161,7 @@ void Form1Window::layout(int dpi) {
   HDWP batch = BeginDeferWindowPos(static_cast<int>(placed_.size()));
   for (const Placed& p : placed_) {
     const RECT r = placeRect(p.place, dpi);
-    SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(p.face)), FALSE);
+    SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(p)), FALSE);
     if (batch != nullptr) {
       batch = DeferWindowPos(batch, p.hwnd, nullptr, r.left, r.top, r.right - r.left,
                              r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -220,6 +238,37 @@ void Form1Window::drawSeparator(const DRAWITEMSTRUCT& item) const {
   DeleteObject(brush);
 }
 
+// A button's caption, wrapped over the whole width inside its frame and centred. The button's
+// own drawing measures the caption and then wraps it again in a rectangle just as wide as the
+// widest line, and Wine's DrawText breaks a line that fills its rectangle to the pixel: "About
+// This Program" took three lines there, the last one cut off.
+LRESULT Form1Window::drawButtonCaption(const NMCUSTOMDRAW& draw) const {
+  if (draw.dwDrawStage != CDDS_PREPAINT) return CDRF_DODEFAULT;
+  HWND button = draw.hdr.hwndFrom;
+  HDC dc = draw.hdc;
+  RECT client{};
+  GetClientRect(button, &client);
+  RECT room = buttonCaptionRoom(client, dpi_);
+  if ((draw.uItemState & CDIS_SELECTED) != 0) OffsetRect(&room, 1, 1);
+  const std::wstring caption = wide(windowText(button));
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+  RECT need{0, 0, room.right - room.left, 0};
+  DrawTextW(dc, caption.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+  RECT text = room;
+  text.top += (room.bottom - room.top - need.bottom) / 2;
+  text.bottom = text.top + need.bottom;
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(IsWindowEnabled(button) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  DrawTextW(dc, caption.c_str(), -1, &text, DT_WORDBREAK | DT_CENTER);
+  SelectObject(dc, old);
+  const bool cuesHidden = (SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+  if ((draw.uItemState & CDIS_FOCUS) != 0 && !cuesHidden) {
+    InflateRect(&client, -scaled(3, dpi_), -scaled(3, dpi_));
+    DrawFocusRect(dc, &client);
+  }
+  return CDRF_SKIPDEFAULT;
+}
+
 void Form1Window::destroyed() {
   hwnd_ = nullptr;
   host_.windowClosed();
@@ -237,6 +286,13 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       drawSeparator(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_NOTIFY:
+      if (const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+          header->code == NM_CUSTOMDRAW && GetDlgCtrlID(header->hwndFrom) > kButtonIds &&
+          GetDlgCtrlID(header->hwndFrom) <= kButtonIds + 3) {
+        return drawButtonCaption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+      }
+      break;
     default:
       break;
   }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h.
+#include <commctrl.h>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -41,10 +44,13 @@ class Form1Window {
   [[nodiscard]] HFONT font(forms::Face face) const { return fonts_.font(face); }
 
  private:
+  // How a control lays out its caption, if it has one.
+  enum class Caption : std::uint8_t { None, Left, Centred, Button };
   struct Placed {
     HWND hwnd;
     forms::Place place;
     forms::Face face;
+    Caption caption;
   };
 
   template <typename Owner>
@@ -56,7 +62,8 @@ class Form1Window {
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND createControl(const wchar_t* kind, const std::wstring& text, DWORD style, DWORD exStyle,
-                     int id, const forms::Place& place, forms::Face face);
+                     int id, const forms::Place& place, forms::Face face, Caption caption);
+  [[nodiscard]] HFONT fontFor(const Placed& placed);
   void createField(const forms::FieldControl& row);
   void createButton(const forms::ButtonControl& row);
   void createLabel(const forms::LabelControl& row);
@@ -65,6 +72,7 @@ class Form1Window {
   void command(WORD id, WORD code, HWND control);
   LRESULT staticColours(HDC dc, HWND control);
   void drawSeparator(const DRAWITEMSTRUCT& item) const;
+  [[nodiscard]] LRESULT drawButtonCaption(const NMCUSTOMDRAW& draw) const;
   [[nodiscard]] LRESULT defaultButton() const;
 
   WindowHost& host_;

@@ -1,8 +1,12 @@
 // The main window under Wine: the binding of real EDIT controls to the sheet, the focus and the
 // keyboard, UTF-16 carets, long texts, the disabled style and the layout at the resolution.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "forms/form1_layout.h"
 #include "forms/text_part.h"
@@ -200,6 +204,75 @@ void expectClientArea(Form1Window& form, int dpi) {
   EXPECT_EQ(client.bottom, forms::twipsToPixels(forms::kForm1ClientArea.height, dpi));
 }
 
+// The rows of `within` (client coordinates) that hold ink, a pixel much darker than the face
+// colour: as on the screen, or as the control draws itself into a bitmap (`printed`), which
+// holds wherever the window lies.
+std::vector<bool> inkRows(HWND control, RECT within, bool printed) {
+  const int width = within.right - within.left;
+  const int height = within.bottom - within.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  if (printed) {
+    SetViewportOrgEx(memory, -within.left, -within.top, nullptr);
+    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+  } else {
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&within), 2);
+    BitBlt(memory, 0, 0, width, height, screen, within.left, within.top, SRCCOPY);
+  }
+  GdiFlush();
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const int faceLevel = GetRValue(face) + GetGValue(face) + GetBValue(face);
+  std::vector<bool> rows(static_cast<std::size_t>(height));
+  const auto* pixels = static_cast<const std::uint8_t*>(bits);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t* p = pixels + (static_cast<std::ptrdiff_t>(y) * width + x) * 4;
+      if (p[0] + p[1] + p[2] < faceLevel - 3 * 96) rows[static_cast<std::size_t>(y)] = true;
+    }
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return rows;
+}
+
+// Runs of inked rows: the lines of text drawn.
+int inkedLines(const std::vector<bool>& rows) {
+  int lines = 0;
+  for (std::size_t y = 0; y < rows.size(); ++y) {
+    if (rows[y] && (y == 0 || !rows[y - 1])) ++lines;
+  }
+  return lines;
+}
+
+// The caption fits the room its control leaves it at this resolution, in the control's own face:
+// nothing is cut off, not even the cell's leading or descent.
+void expectCaptionFits(HWND control, RECT room, UINT format, const char* name, int dpi) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  const std::wstring caption = wide(windowText(control));
+  RECT need{0, 0, room.right - room.left, 0};
+  DrawTextW(dc, caption.c_str(), -1, &need, format | DT_CALCRECT | DT_WORDBREAK);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  EXPECT_LE(need.right, room.right - room.left) << name << " at " << dpi;
+  EXPECT_LE(need.bottom, room.bottom - room.top) << name << " at " << dpi;
+  // What a button shows: as many lines as the caption needs there, none cut off below.
+  if (format == DT_CENTER) {
+    EXPECT_EQ(inkedLines(inkRows(control, room, true)), need.bottom / metrics.tmHeight)
+        << name << " at " << dpi;
+  }
+}
+
 void expectLaidOutAt(Form1Window& form, int dpi) {
   const auto placed = [&](HWND control) {
     RECT r{};
@@ -214,32 +287,55 @@ void expectLaidOutAt(Form1Window& form, int dpi) {
     EXPECT_TRUE(same(placed(form.box(row.field).hwnd()), placeRect(row.place, dpi)))
         << forms::fieldName(row.field) << " at " << dpi;
   }
-  HDC dc = GetDC(form.hwnd());
   for (const forms::LabelControl& row : forms::form1Labels()) {
     const HWND label = form.label(row.name);
     ASSERT_NE(label, nullptr) << row.name;
     EXPECT_TRUE(same(placed(label), placeRect(row.place, dpi))) << row.name;
-    if (row.caption == nullptr) continue;
-    // The caption fits its label at this resolution: nothing is cut off (the leading above the
-    // capitals may be).
-    HGDIOBJ old = SelectObject(dc, form.font(row.face));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const RECT box = placeRect(row.place, dpi);
-    RECT need{0, 0, box.right - box.left, 0};
-    const std::wstring caption = wide(row.caption);
-    DrawTextW(dc, caption.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    EXPECT_LE(need.right, box.right - box.left) << row.name << " at " << dpi;
-    EXPECT_LE(need.bottom - metrics.tmInternalLeading, box.bottom - box.top)
-        << row.name << " at " << dpi;
+    RECT client{};
+    GetClientRect(label, &client);
+    if (row.caption != nullptr) {
+      expectCaptionFits(label, client, DT_NOPREFIX | (row.centred ? DT_CENTER : DT_LEFT), row.name,
+                        dpi);
+    }
   }
-  ReleaseDC(form.hwnd(), dc);
+  for (const forms::ButtonControl& row : forms::form1Buttons()) {
+    const HWND button = form.button(row.button);
+    EXPECT_TRUE(same(placed(button), placeRect(row.place, dpi))) << row.name;
+    RECT client{};
+    GetClientRect(button, &client);
+    expectCaptionFits(button, buttonCaptionRoom(client, dpi), DT_CENTER, row.name, dpi);
+  }
   LOGFONTW font{};
   GetObjectW(
       reinterpret_cast<HFONT>(SendMessageW(form.box(Field::Text13).hwnd(), WM_GETFONT, 0, 0)),
       sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -std::lround(18 * dpi / 72.0));
+}
+
+// A disabled box draws its text in its own face: the class letter and the prefix are as tall
+// on the screen as in their face.
+TEST_F(WindowTest, DisabledBoxesDrawInTheirOwnFace) {
+  UpdateWindow(form().hwnd());
+  pump();
+  for (Field field : {Text13, Text14}) {
+    const HWND edit = box(field);
+    RECT client{};
+    GetClientRect(edit, &client);
+    HDC dc = GetDC(edit);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    const std::wstring text = wide(windowText(edit));
+    GLYPHMETRICS glyph{};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    GetGlyphOutlineW(dc, text.back(), GGO_METRICS, &glyph, 0, nullptr, &identity);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    const std::vector<bool> rows = inkRows(edit, client, false);
+    const auto first = std::find(rows.begin(), rows.end(), true);
+    const auto last = std::find(rows.rbegin(), rows.rend(), true);
+    ASSERT_NE(first, rows.end()) << forms::fieldName(field);
+    const auto inked = static_cast<int>(std::distance(first, last.base()));
+    EXPECT_GE(inked, static_cast<int>(glyph.gmBlackBoxY) - 1) << forms::fieldName(field);
+  }
 }
 
 // At the resolution Wine runs with (the check runs it at 96 and 144 dpi), and after a move to a
