@@ -11,6 +11,7 @@
 #include <string>
 
 #include "forms/utf16_text.h"
+#include "tests/win32/input.h"
 #include "win32/program.h"
 #include "win32/text.h"
 
@@ -36,39 +37,20 @@ class WindowTest : public ::testing::Test {
 
   // Handles every message that is waiting, and what they set off, as the message loop would.
   void pump() {
-    MSG message{};
-    for (int idle = 0; idle < 3; ++idle) {
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-          quit_ = true;
-          continue;
-        }
-        Program::dispatch(message);
-        idle = 0;
-      }
-      Sleep(5);
-    }
+    if (pumpMessages()) quit_ = true;
   }
 
   void press(WORD key, std::initializer_list<WORD> modifiers = {}) {
-    for (WORD m : modifiers) send(m, false);
-    send(key, false);
-    send(key, true);
-    for (WORD m : modifiers) send(m, true);
+    for (WORD m : modifiers) sendKey(m, false);
+    sendKey(key, false);
+    sendKey(key, true);
+    for (WORD m : modifiers) sendKey(m, true);
     pump();
   }
 
   // Types each UTF-16 unit as the keyboard delivers characters that have no key.
   void type(std::u16string_view text) {
-    for (char16_t unit : text) {
-      INPUT in[2]{};
-      for (int i = 0; i < 2; ++i) {
-        in[i].type = INPUT_KEYBOARD;
-        in[i].ki.wScan = unit;
-        in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
-      }
-      SendInput(2, in, sizeof in[0]);
-    }
+    sendCharacters(text);
     pump();
   }
 
@@ -97,14 +79,6 @@ class WindowTest : public ::testing::Test {
   std::string shown(Field f) { return forms::toUtf8(form().box(f).wholeText()); }
 
  private:
-  static void send(WORD key, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = key;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-  }
-
   std::unique_ptr<Program> program_;
   bool quit_ = false;
 };
