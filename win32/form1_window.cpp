@@ -18,6 +18,7 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kFieldIds = 1000;
 constexpr int kButtonIds = 2000;
 constexpr int kLabelIds = 3000;
+constexpr int kNameIds = 4000;
 
 int fieldId(Field field) {
   return kFieldIds + static_cast<int>(field);
@@ -118,6 +119,14 @@ HFONT Form1Window::fontFor(const Placed& placed) {
 }
 
 void Form1Window::createField(const forms::FieldControl& row) {
+  // The box's name for screen readers: an EDIT without a caption is named after the STATIC just
+  // before it in z-order. Of no size but visible, it draws nothing and no rule about hidden
+  // labels drops it; it takes no tab stop, so Tab passes over it.
+  CreateWindowExW(
+      0, L"STATIC", wide(row.accessibleName).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0,
+      0, hwnd_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameIds + static_cast<int>(row.field))),
+      nullptr, nullptr);
   const FieldTraits traits = AddressSheet::traits(row.field);
   DWORD style = traits.multiLine ? ES_MULTILINE : ES_AUTOHSCROLL;
   if (row.centred) style |= ES_CENTER;

@@ -1,5 +1,11 @@
 // The main window under Wine: the binding of real EDIT controls to the sheet, the focus and the
-// keyboard, UTF-16 carets, long texts, the disabled style and the layout at the resolution.
+// keyboard, UTF-16 carets, long texts, the disabled style, the boxes' names for screen readers and
+// the layout at the resolution.
+#include <windows.h>
+// After windows.h; initguid.h first, so that IID_IAccessible is defined here.
+#include <initguid.h>
+#include <oleacc.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -145,6 +151,24 @@ TEST_F(WindowTest, EnterPressesOnlyAFocusedButton) {
     ASSERT_NE(program().aboutBox(), nullptr) << key;
     DestroyWindow(program().aboutBox()->hwnd());
     pump();
+  }
+}
+
+// Every box carries its name for screen readers, as their accessibility interface reads it.
+TEST_F(WindowTest, EveryBoxHasItsAccessibleName) {
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  for (const forms::FieldControl& row : forms::form1Fields()) {
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(box(row.field), OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&accessible)),
+              S_OK);
+    BSTR name = nullptr;
+    EXPECT_EQ(accessible->get_accName(self, &name), S_OK) << row.accessibleName;
+    EXPECT_STREQ(name, wide(row.accessibleName).c_str());
+    SysFreeString(name);
+    accessible->Release();
   }
 }
 
