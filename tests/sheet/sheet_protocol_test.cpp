@@ -1,6 +1,8 @@
+// The sheet's event protocol, its buttons and the select-on-focus rule.
 #include <gtest/gtest.h>
 
-#include "sheet/address_sheet.h"
+#include <string>
+
 #include "sheet_test_support.h"
 
 namespace quorvel::testing {
@@ -8,32 +10,24 @@ namespace {
 
 TEST(SheetProtocol, StartsInTheStoredStateWithoutRunningRules) {
   const AddressSheet sheet;
-  ExpectTexts(sheet, {{F::Text1, "000"},
-                      {F::Text5, "00"},
-                      {F::Text9, "00000000"},
-                      {F::Text13, "A"},
-                      {F::Text14, "/8"},
-                      {F::Text18, "11111111"},
-                      {F::Text22, "FF"},
-                      {F::Text26, "255"},
-                      {F::Text27, " 24"},
-                      {F::Text28, "  0"},
-                      {F::Text29, "  8"},
-                      {F::Text30, "= 32"},
-                      {F::Text31, "0"},
-                      {F::Text32, "0"},
-                      {F::Text33, "0"},
-                      {F::Text34, "0"},
-                      {F::Text35, ""}});
-  EXPECT_TRUE(sheet.isVisible(F::Text35));  // no subnet-bits rule has hidden the note yet
-  EXPECT_FALSE(sheet.isVisible(F::Text32));
+  // The totals keep their texts and the note is shown: no subnet-bits rule has run.
+  EXPECT_EQ(Texts(sheet, {F::Text1, F::Text28, F::Text31, F::Text33, F::Text34, F::Text35}),
+            "000|  0|0|0|0|");
   EXPECT_FALSE(sheet.focus().has_value());
-  for (Field f : {F::Text1, F::Text2, F::Text3, F::Text4, F::Text23, F::Text24, F::Text25}) {
-    EXPECT_TRUE(sheet.isEnabled(f) && AddressSheet::traits(f).tabStop) << Name(f);
+  // Per field, Text1 to Text35: only the entry fields and the whole address take input, all but
+  // Text32 are shown, the Tab key stops at the entry fields, and only the note wraps.
+  std::string enabled, visible, tabStops, multiLine;
+  for (int i = 1; i <= kFieldCount; ++i) {
+    const auto f = static_cast<Field>(i);
+    enabled += sheet.isEnabled(f) ? '+' : '-';
+    visible += sheet.isVisible(f) ? '+' : '-';
+    tabStops += AddressSheet::traits(f).tabStop ? '+' : '-';
+    multiLine += AddressSheet::traits(f).multiLine ? '+' : '-';
   }
-  EXPECT_FALSE(sheet.isEnabled(F::Text26));
-  EXPECT_TRUE(AddressSheet::traits(F::Text35).multiLine);
-  EXPECT_EQ(AddressSheet::traits(F::Text25).tabIndex, 4);
+  EXPECT_EQ(enabled, "++++------------------+++-----++---");
+  EXPECT_EQ(visible, "+++++++++++++++++++++++++++++++-+++");
+  EXPECT_EQ(tabStops, "++++------------------+++----------");
+  EXPECT_EQ(multiLine, "----------------------------------+");
 }
 
 TEST(SheetProtocol, AssignmentRunsTheChangeRuleBeforeReturning) {
@@ -43,30 +37,30 @@ TEST(SheetProtocol, AssignmentRunsTheChangeRuleBeforeReturning) {
   sheet.setText(F::Text28, " 3");
   EXPECT_EQ(sheet.text(F::Text33), "8");
   sheet.setText(F::Text32, "3232235777");  // hidden, yet its rule runs
-  ExpectTexts(sheet, {{F::Text1, "192"}, {F::Text2, "168"}, {F::Text3, "1"}, {F::Text4, "1"}});
+  EXPECT_EQ(Texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4}), "192|168|1|1");
 }
 
-TEST(SheetProtocol, AssignmentResetsTheCaretAndSelectionIsClamped) {
+TEST(SheetProtocol, AssignmentResetsTheCaretAndSelectionsStayInTheText) {
   AddressSheet sheet;
-  sheet.setSelStart(F::Text2, 2);
-  sheet.setSelLength(F::Text2, 1);
-  sheet.setText(F::Text2, "12");
-  EXPECT_EQ(sheet.selStart(F::Text2), 0);
-  EXPECT_EQ(sheet.selLength(F::Text2), 0);
-  sheet.setSelLength(F::Text2, 5);
-  EXPECT_EQ(sheet.selLength(F::Text2), 2);
-  sheet.setSelStart(F::Text2, 9);
-  EXPECT_EQ(sheet.selStart(F::Text2), 2);
-  sheet.setSelStart(F::Text2, -4);
-  sheet.setSelLength(F::Text2, -1);
-  EXPECT_EQ(sheet.selStart(F::Text2), 0);
-  EXPECT_EQ(sheet.selLength(F::Text2), 0);
+  sheet.setSelStart(F::Text24, 2);
+  sheet.setSelLength(F::Text24, 1);
+  sheet.setText(F::Text24, "\u00e9\u00e9");  // two characters of two bytes each
+  EXPECT_EQ(sheet.selStart(F::Text24), 0);
+  EXPECT_EQ(sheet.selLength(F::Text24), 0);
+  sheet.setSelLength(F::Text24, 5);
+  EXPECT_EQ(sheet.selLength(F::Text24), 2);
+  sheet.setSelStart(F::Text24, 9);
+  EXPECT_EQ(sheet.selStart(F::Text24), 2);
+  sheet.setSelStart(F::Text24, -4);
+  sheet.setSelLength(F::Text24, -1);
+  EXPECT_EQ(sheet.selStart(F::Text24), 0);
+  EXPECT_EQ(sheet.selLength(F::Text24), 0);
 }
 
 TEST(SheetProtocol, AnEditThatChangesNothingOnlyMovesTheCaret) {
   AddressSheet sheet;
-  sheet.setText(F::Text24, "255");  // sets the counts from octet 3
-  sheet.setText(F::Text28, "  0");  // so that a rerun of octet 3 would be visible
+  sheet.setText(F::Text24, "255");
+  sheet.setText(F::Text28, "  0");  // so that a rerun of octet 3's rule would show
   sheet.edit(F::Text24, "255", 1);
   EXPECT_EQ(sheet.text(F::Text28), "  0");
   EXPECT_EQ(sheet.selStart(F::Text24), 1);
@@ -76,18 +70,84 @@ TEST(SheetProtocol, DisabledAndHiddenFieldsTakeNoKeystrokesNorFocus) {
   AddressSheet sheet;
   sheet.edit(F::Text5, "FF", 2);
   sheet.edit(F::Text32, "77", 2);
-  EXPECT_EQ(sheet.text(F::Text5), "00");
-  EXPECT_EQ(sheet.text(F::Text32), "0");
+  EXPECT_EQ(Texts(sheet, {F::Text5, F::Text32}), "00|0");
   sheet.setFocus(F::Text5);
   sheet.setFocus(F::Text32);
   EXPECT_FALSE(sheet.focus().has_value());
-}
-
-TEST(SheetProtocol, FocusLeavesAFieldThatIsDisabledUnderIt) {
-  AddressSheet sheet;
+  // A field disabled under the focus loses it.
   sheet.setFocus(F::Text25);
   sheet.setText(F::Text1, "200");  // class C closes mask octet 2
   EXPECT_FALSE(sheet.focus().has_value());
+}
+
+TEST(Reset, PutsTheSheetBackFromAnyStateTwiceInARow) {
+  AddressSheet sheet;
+  auto resetTwice = [&sheet](const char* from) {
+    SCOPED_TRACE(from);
+    for (int times = 1; times <= 2; ++times) {
+      sheet.click(Button::Command2);
+      EXPECT_EQ(Texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4, F::Text5, F::Text8, F::Text9,
+                              F::Text12, F::Text13, F::Text14}),
+                "0|0|0|0|00|00|00000000|00000000|A|/8");
+      EXPECT_EQ(Texts(sheet, {F::Text26, F::Text25, F::Text24, F::Text23, F::Text22, F::Text19,
+                              F::Text18, F::Text15}),
+                "255|000|000|000|FF|00|11111111|00000000");
+      EXPECT_EQ(Texts(sheet, {F::Text29, F::Text28, F::Text27, F::Text31, F::Text32, F::Text33,
+                              F::Text34}),
+                "  8|  0| 24|0|0|1|16777214");
+      EXPECT_EQ(Enabled(sheet, {F::Text25, F::Text24, F::Text23}), "+++");
+      EXPECT_TRUE(sheet.isVisible(F::Text31));
+      EXPECT_FALSE(sheet.isVisible(F::Text32) || sheet.isVisible(F::Text35));
+    }
+  };
+  // The whole address already "0": only the first step puts the mask back.
+  Enter(sheet, F::Text24, "255");
+  resetTwice("octets typed as 000");
+  Enter(sheet, F::Text1, "200");
+  Enter(sheet, F::Text2, "17");
+  Enter(sheet, F::Text23, "224");
+  resetTwice("class C with a subnet mask");
+  sheet.setFocus(F::Text31);
+  Enter(sheet, F::Text32, "3232235777");
+  resetTwice("while the whole address is edited");
+}
+
+TEST(Commands, ExitAndAboutCallWhatTheWindowInstalled) {
+  AddressSheet sheet;
+  std::string calls;
+  sheet.click(Button::Command1);  // nothing installed: nothing happens
+  sheet.setCommandHandler(Button::Command1, [&] { calls += "exit "; });
+  sheet.setCommandHandler(Button::Command3, [&] { calls += "about "; });
+  sheet.click(Button::Command3);
+  sheet.click(Button::Command1);
+  EXPECT_EQ(calls, "about exit ");
+  EXPECT_EQ(sheet.text(F::Text1), "000");  // neither touches the fields
+}
+
+TEST(SelectOnFocus, SelectsAtMostFiveCharactersFromTheStart) {
+  const struct {
+    Field field;
+    const char* text;
+    int selected;
+  } cases[] = {{F::Text1, "000", 3},    {F::Text2, "12", 2},       {F::Text3, "9", 1},
+               {F::Text4, "255", 3},    {F::Text23, "1234567", 5}, {F::Text24, "", 0},
+               {F::Text25, "123456", 5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Name(c.field));
+    AddressSheet sheet;
+    sheet.setText(c.field, c.text);
+    sheet.setSelStart(c.field, 1);
+    sheet.setFocus(c.field);
+    EXPECT_EQ(sheet.focus(), c.field);
+    EXPECT_EQ(sheet.selStart(c.field), 0);
+    EXPECT_EQ(sheet.selLength(c.field), c.selected);
+  }
+  // Focusing the field that holds the focus runs nothing.
+  AddressSheet sheet;
+  sheet.setFocus(F::Text2);
+  sheet.edit(F::Text2, "7", 1);
+  sheet.setFocus(F::Text2);
+  EXPECT_EQ(sheet.selStart(F::Text2), 1);
 }
 
 }  // namespace
