@@ -1,178 +1,189 @@
+// Finding and starting the system-information tool, over a scripted registry, file system and
+// launcher.
 #include "sysinfo/start_sys_info.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "scripted_platform.h"
-
-namespace quorvel::sysinfo::testing {
+namespace quorvel::sysinfo {
 namespace {
 
 const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string kMessage = "quorvel: System Information Is Unavailable At This Time";
 
+struct Value {
+  std::uint32_t type;
+  std::string bytes;
+};
+
+// A string as the registry stores it, with its terminator.
 std::string Sz(const std::string& text) {
   return text + '\0';
 }
 
-struct Scenario {
-  const char* name;
-  void (*script)(ScriptedPlatform&);
-  std::vector<std::string> launched;
-  std::vector<std::string> fileTests;
-  bool message;
+// Does what the test scripted and logs, in order, the values read, the files tested, the
+// launches and the messages.
+class Scripted : public SysInfoPlatform {
+ public:
+  std::map<std::string, std::map<std::string, Value>> keys;
+  std::set<std::string> files;
+  bool launchFails = false;
+  std::vector<std::string> log;
+  int openKeys = 0;
+
+  Scripted& Path(const std::string& bytes, std::uint32_t type = kRegSz) {
+    keys[kToolKey]["PATH"] = {type, bytes};
+    return *this;
+  }
+  Scripted& Folder(const std::string& folder, bool holdsTool) {
+    keys[kLocationKey]["MSINFO"] = {kRegSz, Sz(folder)};
+    if (holdsTool) files.insert(folder + "\\MSINFO32.EXE");
+    return *this;
+  }
+
+  long OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t /*options*/,
+               std::uint32_t access, KeyHandle& key) override {
+    const auto found = keys.find(keyName);
+    if (root != kHkeyLocalMachine || found == keys.end()) return kErrorFileNotFound;
+    if (access != 0x2003FU) return kErrorAccessDenied;  // only the rights the program asks for
+    ++openKeys;
+    opened_.push_back(&found->second);
+    key = opened_.size();
+    return kErrorSuccess;
+  }
+
+  long QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+                  unsigned char* data, std::uint32_t& size) override {
+    log.push_back(valueName);
+    const auto& values = *opened_.at(key - 1);
+    const auto found = values.find(valueName);
+    if (found == values.end()) return kErrorFileNotFound;
+    const std::string& bytes = found->second.bytes;
+    const bool fits = bytes.size() <= size;
+    size = static_cast<std::uint32_t>(bytes.size());
+    if (!fits) return kErrorMoreData;
+    type = found->second.type;
+    std::copy(bytes.begin(), bytes.end(), data);
+    return kErrorSuccess;
+  }
+
+  long CloseKey(KeyHandle key) override {
+    if (key == 0) return 6;  // an invalid handle, as after a failed open
+    --openKeys;
+    return kErrorSuccess;
+  }
+
+  bool FileExists(const std::string& path) override {
+    log.push_back("exists " + path);
+    return files.count(path) != 0;
+  }
+
+  void Launch(const std::string& path) override {
+    if (launchFails || path.empty()) throw std::runtime_error("cannot start " + path);
+    log.push_back("launch " + path);
+  }
+
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    log.push_back(caption + ": " + text);
+  }
+
+ private:
+  std::vector<std::map<std::string, Value>*> opened_;
 };
 
-class StartSysInfoTest : public ::testing::TestWithParam<Scenario> {};
+const std::string kMessage = "quorvel: System Information Is Unavailable At This Time";
+const std::string kInM = "M:\\MSINFO32.EXE";
 
-TEST_P(StartSysInfoTest, FindsTheToolOrEndsInTheMessage) {
-  ScriptedPlatform platform;
-  GetParam().script(platform);
-  StartSysInfo(platform, "quorvel");
-  EXPECT_EQ(platform.launched, GetParam().launched);
-  EXPECT_EQ(platform.fileTests, GetParam().fileTests);
-  EXPECT_EQ(platform.messages,
-            GetParam().message ? std::vector<std::string>{kMessage} : std::vector<std::string>{});
-  EXPECT_EQ(platform.openKeys, 0) << "every opened key is closed";
-  for (std::uint32_t access : platform.openAccess) EXPECT_EQ(access, 0x2003FU);
+TEST(StartSysInfo, FindsTheToolOrEndsInTheMessage) {
+  const struct {
+    const char* name;
+    void (*script)(Scripted&);
+    std::vector<std::string> log;
+  } scenarios[] = {
+      {"the first key's path, launched as read without a file test",
+       [](Scripted& p) { p.Path(Sz("C:\\Tools\\Info Tool.exe")).Folder("M:", true); },
+       {"PATH", "launch C:\\Tools\\Info Tool.exe"}},
+      {"a string without a terminator, kept whole",
+       [](Scripted& p) { p.Path("C:\\a.exe"); },
+       {"PATH", "launch C:\\a.exe"}},
+      {"a string that fills the buffer",
+       [](Scripted& p) { p.Path(Sz(std::string(1023, 'x'))); },
+       {"PATH", "launch " + std::string(1023, 'x')}},
+      {"only the second key, with the tool in its folder",
+       [](Scripted& p) { p.Folder("M:", true); },
+       {"MSINFO", "exists " + kInM, "launch " + kInM}},
+      {"only the second key, without the tool",
+       [](Scripted& p) { p.Folder("M:", false); },
+       {"MSINFO", "exists " + kInM, kMessage}},
+      {"no key at all", [](Scripted&) {}, {kMessage}},
+      {"the first key without the value",
+       [](Scripted& p) { p.Folder("M:", true).keys[kToolKey].clear(); },
+       {"PATH", "MSINFO", "exists " + kInM, "launch " + kInM}},
+      {"a first value over the buffer",
+       [](Scripted& p) { p.Path(Sz(std::string(1024, 'x'))).Folder("M:", true); },
+       {"PATH", "MSINFO", "exists " + kInM, "launch " + kInM}},
+      // A size of 0 names no terminator to cut: an error, which ends the search at once.
+      {"a first value of size 0",
+       [](Scripted& p) { p.Path("").Folder("M:", true); },
+       {"PATH", kMessage}},
+      // Found, but it leaves the path empty, and nothing can be started from that.
+      {"a first value of another type",
+       [](Scripted& p) { p.Path(Sz("%SystemRoot%\\tool.exe"), 2).Folder("M:", true); },
+       {"PATH", kMessage}},
+      {"a launch that fails",
+       [](Scripted& p) { p.Path(Sz("C:\\a.exe")).launchFails = true; },
+       {"PATH", kMessage}},
+  };
+  for (const auto& scenario : scenarios) {
+    SCOPED_TRACE(scenario.name);
+    Scripted platform;
+    scenario.script(platform);
+    StartSysInfo(platform, "quorvel");
+    EXPECT_EQ(platform.log, scenario.log);
+    EXPECT_EQ(platform.openKeys, 0) << "every opened key is closed";
+  }
 }
 
-const Scenario kScenarios[] = {
-    {"FirstKeyPathLaunchedAsReadWithoutFileTest",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].values["PATH"] = {kRegSz, Sz("C:\\Tools\\Info Tool.exe")};
-       p.keys[kLocationKey].values["MSINFO"] = {kRegSz, Sz("C:\\Other")};
-     },
-     {"C:\\Tools\\Info Tool.exe"},
-     {},
-     false},
-    {"StringWithoutTerminatorKeptWhole",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].values["PATH"] = {kRegSz, "C:\\a.exe"};
-     },
-     {"C:\\a.exe"},
-     {},
-     false},
-    {"OnlySecondKeyWithToolInItsFolder",
-     [](ScriptedPlatform& p) {
-       p.keys[kLocationKey].values["MSINFO"] = {kRegSz, Sz("C:\\Shared\\MSINFO")};
-       p.files.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
-     },
-     {"C:\\Shared\\MSINFO\\MSINFO32.EXE"},
-     {"C:\\Shared\\MSINFO\\MSINFO32.EXE"},
-     false},
-    {"OnlySecondKeyWithoutToolInItsFolder",
-     [](ScriptedPlatform& p) {
-       p.keys[kLocationKey].values["MSINFO"] = {kRegSz, Sz("C:\\Shared\\MSINFO")};
-     },
-     {},
-     {"C:\\Shared\\MSINFO\\MSINFO32.EXE"},
-     true},
-    {"NoKeyAtAll", [](ScriptedPlatform&) {}, {}, {}, true},
-    {"FirstKeyWithoutTheValueFallsBackToSecond",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].values["Other"] = {kRegSz, Sz("x")};
-       p.keys[kLocationKey].values["MSINFO"] = {kRegSz, Sz("D:\\M")};
-       p.files.insert("D:\\M\\MSINFO32.EXE");
-     },
-     {"D:\\M\\MSINFO32.EXE"},
-     {"D:\\M\\MSINFO32.EXE"},
-     false},
-    {"ValueOfSizeZeroIsAnErrorThatEndsAtOnce",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].values["PATH"] = {kRegSz, ""};
-       p.keys[kLocationKey].values["MSINFO"] = {kRegSz, Sz("D:\\M")};
-       p.files.insert("D:\\M\\MSINFO32.EXE");
-     },
-     {},
-     {},
-     true},
-    {"ValueOverTheBufferFailsAndFallsBack",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].values["PATH"] = {kRegSz, Sz(std::string(1024, 'x'))};
-       p.keys[kLocationKey].values["MSINFO"] = {kRegSz, Sz("D:\\M")};
-       p.files.insert("D:\\M\\MSINFO32.EXE");
-     },
-     {"D:\\M\\MSINFO32.EXE"},
-     {"D:\\M\\MSINFO32.EXE"},
-     false},
-    {"ValueFillingTheBufferExactlyIsRead",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].values["PATH"] = {kRegSz, Sz(std::string(1023, 'x'))};
-     },
-     {std::string(1023, 'x')},
-     {},
-     false},
-    {"FirstValueOfAnotherTypeCountsAsFoundAndFailsToLaunch",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].values["PATH"] = {2, Sz("%SystemRoot%\\tool.exe")};
-       p.keys[kLocationKey].values["MSINFO"] = {kRegSz, Sz("D:\\M")};
-       p.files.insert("D:\\M\\MSINFO32.EXE");
-     },
-     {},
-     {},
-     true},
-    {"OpenRefusedForWriteRightsTakesTheFailurePath",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].openResult = kErrorAccessDenied;
-       p.keys[kToolKey].values["PATH"] = {kRegSz, Sz("C:\\a.exe")};
-       p.keys[kLocationKey].values["MSINFO"] = {kRegSz, Sz("D:\\M")};
-       p.files.insert("D:\\M\\MSINFO32.EXE");
-     },
-     {"D:\\M\\MSINFO32.EXE"},
-     {"D:\\M\\MSINFO32.EXE"},
-     false},
-    {"LaunchThatFailsEndsInTheMessage",
-     [](ScriptedPlatform& p) {
-       p.keys[kToolKey].values["PATH"] = {kRegSz, Sz("C:\\a.exe")};
-       p.launchFails = true;
-     },
-     {},
-     {},
-     true},
-};
-
-INSTANTIATE_TEST_SUITE_P(Registry, StartSysInfoTest, ::testing::ValuesIn(kScenarios),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-TEST(GetKeyValue, DoubleWordBecomesANumberFromItsBytes) {
+TEST(GetKeyValue, ReadsAValueByItsType) {
   const struct {
+    std::uint32_t type;
     std::string bytes;
-    std::string passedIn;
-    std::string expected;
+    const char* passedIn;
+    const char* expected;
   } cases[] = {
-      {std::string("\x78\x56\x34\x12", 4), "", "305419896"},
+      {kRegDword, std::string("\x78\x56\x34\x12", 4), "", "305419896"},
       // A trailing zero byte is taken for a terminator, as for a string.
-      {std::string("\x02\x01\x00\x00", 4), "", "18"},
+      {kRegDword, std::string("\x02\x01\x00\x00", 4), "", "18"},
       // The text passed in is not cleared first; where it is no number, nothing is converted.
-      {std::string("\x01\x00\x00\x02", 4), "A", "663553"},
-      {std::string("\x01\x00\x00\x02", 4), "zz", "&hzz2001"},
+      {kRegDword, std::string("\x01\x00\x00\x02", 4), "A", "663553"},
+      {kRegDword, std::string("\x01\x00\x00\x02", 4), "zz", "&hzz2001"},
+      {3, "\x01\x02", "kept", "kept"},  // any other type leaves the text as it was
   };
   for (const auto& c : cases) {
-    ScriptedPlatform platform;
-    platform.keys["K"].values["V"] = {kRegDword, c.bytes};
+    Scripted platform;
+    platform.keys["K"]["V"] = {c.type, c.bytes};
     std::string value = c.passedIn;
     EXPECT_TRUE(GetKeyValue(platform, kHkeyLocalMachine, "K", "V", value));
     EXPECT_EQ(value, c.expected);
   }
 }
 
-TEST(GetKeyValue, OtherTypesLeaveTheTextAndFailuresEmptyIt) {
-  ScriptedPlatform platform;
-  platform.keys["K"].values["Binary"] = {3, "\x01\x02"};
-  std::string value = "kept";
-  EXPECT_TRUE(GetKeyValue(platform, kHkeyLocalMachine, "K", "Binary", value));
-  EXPECT_EQ(value, "kept");
-  EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, "K", "Missing", value));
-  EXPECT_EQ(value, "");
-  value = "kept";
-  EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, "Missing", "V", value));
-  EXPECT_EQ(value, "");
+TEST(GetKeyValue, AFailureEmptiesTheText) {
+  Scripted platform;
+  platform.keys["K"];
+  for (const char* key : {"K", "Missing"}) {
+    std::string value = "kept";
+    EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, key, "V", value)) << key;
+    EXPECT_EQ(value, "") << key;
+  }
   EXPECT_EQ(platform.openKeys, 0);
 }
 
 }  // namespace
-}  // namespace quorvel::sysinfo::testing
+}  // namespace quorvel::sysinfo
