@@ -16,8 +16,6 @@
 namespace quorvel::sysinfo {
 namespace {
 
-const std::string kValuesKey = "SOFTWARE\\quorvel-test\\Values";
-
 class RecordingPlatform : public NativePlatform {
  public:
   std::vector<std::string> messages;
@@ -26,14 +24,11 @@ class RecordingPlatform : public NativePlatform {
   }
 };
 
-std::string Folder(const std::string& path) {
-  return path.substr(0, path.find_last_of('\\'));
-}
-
 std::string OwnFolder() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return Folder(path);
+  const std::string own = path;
+  return own.substr(0, own.find_last_of('\\'));
 }
 
 // A fresh folder for one test's files.
@@ -46,61 +41,55 @@ std::string ScratchFolder(const std::string& name) {
   return folder;
 }
 
+// A key under HKLM holding one string value; the caller closes it.
+HKEY CreateKeyWith(const std::string& key, const char* value, const std::string& text) {
+  HKEY created = nullptr;
+  EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &created, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(created, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>(text.size() + 1));
+  return created;
+}
+
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // Waits for a started process to leave its marker; the probe exits at once once started.
 bool AppearsWithin(const std::string& path, int milliseconds) {
-  for (int waited = 0; waited < milliseconds; waited += 50) {
-    if (Exists(path)) return true;
-    Sleep(50);
-  }
+  for (int waited = 0; waited < milliseconds && !Exists(path); waited += 50) Sleep(50);
   return Exists(path);
 }
 
 TEST(Win32Registry, ReadsValuesThroughGetKeyValue) {
   const struct {
+    const char* key;
     const char* value;
     bool found;
     const char* text;
   } cases[] = {
-      {"Text", true, "C:\\Tools\\Info Tool.exe"},
-      {"Empty", true, ""},
-      {"Word", true, "305419896"},
-      {"Long", false, ""},  // over the 1024-byte buffer: the read reports more data
-      {"Missing", false, ""},
+      {"Values", "Text", true, "C:\\Tools\\Info Tool.exe"},
+      {"Values", "Empty", true, ""},
+      {"Values", "Word", true, "305419896"},
+      {"Values", "Long", false, ""},  // over the 1024-byte buffer: the read reports more data
+      {"Values", "Missing", false, ""},
+      {"NoSuchKey", "Text", false, ""},
   };
   for (const auto& c : cases) {
     RecordingPlatform platform;
     std::string text = c.found ? "" : "before";  // a failure empties what was passed in
-    EXPECT_EQ(GetKeyValue(platform, kHkeyLocalMachine, kValuesKey, c.value, text), c.found)
+    EXPECT_EQ(GetKeyValue(platform, kHkeyLocalMachine,
+                          std::string("SOFTWARE\\quorvel-test\\") + c.key, c.value, text),
+              c.found)
         << c.value;
     EXPECT_EQ(text, c.text) << c.value;
   }
-  RecordingPlatform platform;
-  std::string text;
-  EXPECT_FALSE(
-      GetKeyValue(platform, kHkeyLocalMachine, "SOFTWARE\\quorvel-test\\NoSuchKey", "Text", text));
-}
-
-TEST(Win32Registry, LongValueReportsMoreData) {
-  RecordingPlatform platform;
-  KeyHandle key = 0;
-  ASSERT_EQ(platform.OpenKey(kHkeyLocalMachine, kValuesKey, 0, kKeyAccess, key), kErrorSuccess);
-  std::vector<unsigned char> buffer(kValueBufferSize);
-  auto size = static_cast<std::uint32_t>(buffer.size());
-  std::uint32_t type = 0;
-  EXPECT_EQ(platform.QueryValue(key, "Long", type, buffer.data(), size), kErrorMoreData);
-  platform.CloseKey(key);
 }
 
 TEST(Win32Registry, KeyWithoutWriteRightsIsRefused) {
-  HKEY created = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\quorvel-test\\ReadOnly", 0, nullptr, 0,
-                            KEY_ALL_ACCESS, nullptr, &created, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(created, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
+  const std::string readOnlyKey = "SOFTWARE\\quorvel-test\\ReadOnly";
+  const HKEY created = CreateKeyWith(readOnlyKey, "Text", "x");
   PSECURITY_DESCRIPTOR readOnly = nullptr;
   ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
       "D:P(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly, nullptr));
@@ -110,62 +99,44 @@ TEST(Win32Registry, KeyWithoutWriteRightsIsRefused) {
 
   RecordingPlatform platform;
   KeyHandle key = 0;
-  EXPECT_EQ(
-      platform.OpenKey(kHkeyLocalMachine, "SOFTWARE\\quorvel-test\\ReadOnly", 0, KEY_READ, key),
-      kErrorSuccess);  // it exists and can be read...
-  platform.CloseKey(key);
+  EXPECT_EQ(platform.OpenKey(kHkeyLocalMachine, readOnlyKey, 0, KEY_READ, key), kErrorSuccess);
+  platform.CloseKey(key);  // it exists and can be read, but not opened with the rights asked for
   std::string text = "before";
-  EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, "SOFTWARE\\quorvel-test\\ReadOnly", "Text",
-                           text));  // ...but not opened with the rights asked for
+  EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, readOnlyKey, "Text", text));
   EXPECT_EQ(text, "");
 }
 
 TEST(Win32Files, CountsNormalFilesOnly) {
   const std::string folder = ScratchFolder("files");
-  const std::string file = folder + "\\MSINFO32.EXE";
-  std::ofstream(file) << "x";
+  std::ofstream(folder + "\\MSINFO32.EXE") << "x";
   const std::string withFolder = ScratchFolder("folder");
   CreateDirectoryA((withFolder + "\\MSINFO32.EXE").c_str(), nullptr);
 
   RecordingPlatform platform;
-  EXPECT_TRUE(platform.FileExists(file));
+  EXPECT_TRUE(platform.FileExists(folder + "\\MSINFO32.EXE"));
   EXPECT_FALSE(platform.FileExists(withFolder + "\\MSINFO32.EXE"));
   EXPECT_FALSE(platform.FileExists(folder + "\\NOSUCH.EXE"));
   EXPECT_FALSE(platform.FileExists(folder + "\\*.EXE"));
 }
 
-TEST(Win32Launch, StartsExactlyThePathEvenWithBlanks) {
-  const std::string folder = ScratchFolder("launch");
+// The tool in a folder with a blank in its name, beside what a split command line would start.
+TEST(Win32SysInfo, StartsExactlyTheToolTheRegistryNames) {
+  const std::string scratch = ScratchFolder("tool");
+  const std::string folder = scratch + "\\with blanks";
+  CreateDirectoryA(folder.c_str(), nullptr);
   const std::string probe = OwnFolder() + "\\launch_probe.exe";
-  CreateDirectoryA((folder + "\\with blanks").c_str(), nullptr);
-  const std::string target = folder + "\\with blanks\\probe.exe";
-  const std::string decoy = folder + "\\with.exe";  // what a split command line would start
-  ASSERT_TRUE(CopyFileA(probe.c_str(), target.c_str(), FALSE));
-  ASSERT_TRUE(CopyFileA(probe.c_str(), decoy.c_str(), FALSE));
-
-  RecordingPlatform platform;
-  platform.Launch(target);
-  EXPECT_TRUE(AppearsWithin(target + ".ran", 20000));
-  EXPECT_FALSE(Exists(decoy + ".ran"));
-  EXPECT_THROW(platform.Launch(folder + "\\missing.exe"), std::runtime_error);
-}
-
-TEST(Win32SysInfo, StartsTheToolNamedByTheRegistry) {
-  const std::string folder = ScratchFolder("tool");
   const std::string tool = folder + "\\MSINFO32.EXE";
-  ASSERT_TRUE(CopyFileA((OwnFolder() + "\\launch_probe.exe").c_str(), tool.c_str(), FALSE));
-  HKEY location = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location", 0,
-                            nullptr, 0, KEY_ALL_ACCESS, nullptr, &location, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(location, "MSINFO", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                 static_cast<DWORD>(folder.size() + 1));
-  RegCloseKey(location);
+  const std::string decoy = scratch + "\\with.exe";
+  ASSERT_TRUE(CopyFileA(probe.c_str(), tool.c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(probe.c_str(), decoy.c_str(), FALSE));
+  RegCloseKey(CreateKeyWith("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder));
 
   RecordingPlatform platform;
   StartSysInfo(platform, "quorvel");
   EXPECT_TRUE(AppearsWithin(tool + ".ran", 20000));
+  EXPECT_FALSE(Exists(decoy + ".ran"));
   EXPECT_TRUE(platform.messages.empty());
+  EXPECT_THROW(platform.Launch(folder + "\\missing.exe"), std::runtime_error);
 }
 
 }  // namespace
