@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/about_layout.h"
 #include "forms/form1_layout.h"
 #include "forms/text_part.h"
 #include "tests/win32/window_driver.h"
@@ -202,36 +203,10 @@ TEST_F(WindowTest, LongPastesReachTheSheetWholeAndTheBoxHoldsAPart) {
   EXPECT_EQ(win32::windowText(box(Text32)).substr(0, 3), u"211");
 }
 
-// What a disabled box shows reads at 4.5:1 at least against the box's background.
-TEST_F(WindowTest, DisabledBoxesStayReadable) {
-  UpdateWindow(form().hwnd());
-  pump();
-  RECT r{};
-  GetWindowRect(box(Text5), &r);
-  HDC screen = GetDC(nullptr);
-  COLORREF darkest = RGB(255, 255, 255);
-  const auto level = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
-  for (LONG y = r.top + 3; y < r.bottom - 3; ++y) {
-    for (LONG x = r.left + 3; x < r.right - 3; ++x) {
-      const COLORREF c = GetPixel(screen, x, y);
-      if (level(c) < level(darkest)) darkest = c;
-    }
-  }
-  ReleaseDC(nullptr, screen);
-  EXPECT_GE(contrast(darkest, GetSysColor(COLOR_BTNFACE)), 4.5);
-}
-
-void expectClientArea(Form1Window& form, int dpi) {
-  RECT client{};
-  GetClientRect(form.hwnd(), &client);
-  EXPECT_EQ(client.right, forms::twipsToPixels(forms::kForm1ClientArea.width, dpi));
-  EXPECT_EQ(client.bottom, forms::twipsToPixels(forms::kForm1ClientArea.height, dpi));
-}
-
 // The rows of `within` (client coordinates) that hold ink, a pixel much darker than the face
 // colour: as on the screen, or as the control draws itself into a bitmap (`printed`), which
-// holds wherever the window lies.
-std::vector<bool> inkRows(HWND control, RECT within, bool printed) {
+// holds wherever the window lies. `darkest`, if given, learns the darkest pixel.
+std::vector<bool> inkRows(HWND control, RECT within, bool printed, COLORREF* darkest = nullptr) {
   const int width = within.right - within.left;
   const int height = within.bottom - within.top;
   HDC screen = GetDC(nullptr);
@@ -252,12 +227,18 @@ std::vector<bool> inkRows(HWND control, RECT within, bool printed) {
   GdiFlush();
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const int faceLevel = GetRValue(face) + GetGValue(face) + GetBValue(face);
+  int darkestLevel = 3 * 255 + 1;
   std::vector<bool> rows(static_cast<std::size_t>(height));
   const auto* pixels = static_cast<const std::uint8_t*>(bits);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const std::uint8_t* p = pixels + (static_cast<std::ptrdiff_t>(y) * width + x) * 4;
-      if (p[0] + p[1] + p[2] < faceLevel - 3 * 96) rows[static_cast<std::size_t>(y)] = true;
+      const int level = p[0] + p[1] + p[2];
+      if (level < faceLevel - 3 * 96) rows[static_cast<std::size_t>(y)] = true;
+      if (darkest != nullptr && level < darkestLevel) {
+        darkestLevel = level;
+        *darkest = RGB(p[2], p[1], p[0]);
+      }
     }
   }
   SelectObject(memory, old);
@@ -265,6 +246,35 @@ std::vector<bool> inkRows(HWND control, RECT within, bool printed) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return rows;
+}
+
+// A disabled box draws its text in its own face, in a grey that reads at 4.5:1 at least on the
+// box's background: the text is as tall on the screen as its last character in that face.
+TEST_F(WindowTest, DisabledBoxesDrawReadablyInTheirOwnFace) {
+  UpdateWindow(form().hwnd());
+  pump();
+  for (Field field : {Text5, Text13, Text14}) {
+    const HWND edit = box(field);
+    ASSERT_FALSE(IsWindowEnabled(edit)) << forms::fieldName(field);
+    RECT client{};
+    GetClientRect(edit, &client);
+    HDC dc = GetDC(edit);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    const std::wstring text = wide(windowText(edit));
+    GLYPHMETRICS glyph{};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    GetGlyphOutlineW(dc, text.back(), GGO_METRICS, &glyph, 0, nullptr, &identity);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    COLORREF darkest = RGB(255, 255, 255);
+    const std::vector<bool> rows = inkRows(edit, client, false, &darkest);
+    const auto first = std::find(rows.begin(), rows.end(), true);
+    const auto last = std::find(rows.rbegin(), rows.rend(), true);
+    ASSERT_NE(first, rows.end()) << forms::fieldName(field);
+    const auto inked = static_cast<int>(std::distance(first, last.base()));
+    EXPECT_GE(inked, static_cast<int>(glyph.gmBlackBoxY) - 1) << forms::fieldName(field);
+    EXPECT_GE(contrast(darkest, GetSysColor(COLOR_BTNFACE)), 4.5) << forms::fieldName(field);
+  }
 }
 
 // Runs of inked rows: the lines of text drawn.
@@ -278,7 +288,7 @@ int inkedLines(const std::vector<bool>& rows) {
 
 // The caption fits the room its control leaves it at this resolution, in the control's own face:
 // nothing is cut off, not even the cell's leading or descent.
-void expectCaptionFits(HWND control, RECT room, UINT format, const char* name, int dpi) {
+void expectCaptionFits(HWND control, RECT room, UINT format, const std::string& name, int dpi) {
   HDC dc = GetDC(control);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
   TEXTMETRICW metrics{};
@@ -297,91 +307,115 @@ void expectCaptionFits(HWND control, RECT room, UINT format, const char* name, i
   }
 }
 
+// The control's face at this resolution: the designed size, or, where a caption did not fit in
+// it, down to two thirds of it.
+void expectFace(HWND control, forms::Face face, int dpi, bool mayShrink, const std::string& name) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  const long designed = std::lround(forms::fontOf(face).points * dpi / 72.0);
+  EXPECT_LE(-font.lfHeight, designed) << name << " at " << dpi;
+  EXPECT_GE(-font.lfHeight, mayShrink ? designed * 2 / 3 : designed) << name << " at " << dpi;
+}
+
+// The control's place in its window's client area, in pixels, against the layout's.
+void expectPlaced(HWND control, const forms::Place& place, int dpi, const std::string& name) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  const RECT want = placeRect(place, dpi);
+  EXPECT_TRUE(r.left == want.left && r.top == want.top && r.right == want.right &&
+              r.bottom == want.bottom)
+      << name << " at " << dpi;
+}
+
 void expectLaidOutAt(Form1Window& form, int dpi) {
-  const auto placed = [&](HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-  };
-  const auto same = [](RECT a, RECT b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-  };
+  RECT client{};
+  GetClientRect(form.hwnd(), &client);
+  EXPECT_EQ(client.right, forms::twipsToPixels(forms::kForm1ClientArea.width, dpi));
+  EXPECT_EQ(client.bottom, forms::twipsToPixels(forms::kForm1ClientArea.height, dpi));
   for (const forms::FieldControl& row : forms::form1Fields()) {
-    EXPECT_TRUE(same(placed(form.box(row.field).hwnd()), placeRect(row.place, dpi)))
-        << forms::fieldName(row.field) << " at " << dpi;
+    const HWND edit = form.box(row.field).hwnd();
+    const std::string name = forms::fieldName(row.field);
+    expectPlaced(edit, row.place, dpi, name);
+    expectFace(edit, row.face, dpi, false, name);
+    // What the box shows fits the rectangle the control draws its text in.
+    RECT format{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    if (IsWindowVisible(edit))
+      expectCaptionFits(edit, format, DT_NOPREFIX | DT_EDITCONTROL, name, dpi);
   }
   for (const forms::LabelControl& row : forms::form1Labels()) {
     const HWND label = form.label(row.name);
     ASSERT_NE(label, nullptr) << row.name;
-    EXPECT_TRUE(same(placed(label), placeRect(row.place, dpi))) << row.name;
-    RECT client{};
-    GetClientRect(label, &client);
+    expectPlaced(label, row.place, dpi, row.name);
+    RECT r{};
+    GetClientRect(label, &r);
     if (row.caption != nullptr) {
-      expectCaptionFits(label, client, DT_NOPREFIX | (row.centred ? DT_CENTER : DT_LEFT), row.name,
-                        dpi);
+      expectFace(label, row.face, dpi, true, row.name);
+      expectCaptionFits(label, r, DT_NOPREFIX | (row.centred ? DT_CENTER : DT_LEFT), row.name, dpi);
     }
   }
   for (const forms::ButtonControl& row : forms::form1Buttons()) {
     const HWND button = form.button(row.button);
-    EXPECT_TRUE(same(placed(button), placeRect(row.place, dpi))) << row.name;
-    RECT client{};
-    GetClientRect(button, &client);
-    expectCaptionFits(button, buttonCaptionRoom(client, dpi), DT_CENTER, row.name, dpi);
-  }
-  LOGFONTW font{};
-  GetObjectW(
-      reinterpret_cast<HFONT>(SendMessageW(form.box(Field::Text13).hwnd(), WM_GETFONT, 0, 0)),
-      sizeof font, &font);
-  EXPECT_EQ(font.lfHeight, -std::lround(18 * dpi / 72.0));
-}
-
-// A disabled box draws its text in its own face: the class letter and the prefix are as tall
-// on the screen as in their face.
-TEST_F(WindowTest, DisabledBoxesDrawInTheirOwnFace) {
-  UpdateWindow(form().hwnd());
-  pump();
-  for (Field field : {Text13, Text14}) {
-    const HWND edit = box(field);
-    RECT client{};
-    GetClientRect(edit, &client);
-    HDC dc = GetDC(edit);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-    const std::wstring text = wide(windowText(edit));
-    GLYPHMETRICS glyph{};
-    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
-    GetGlyphOutlineW(dc, text.back(), GGO_METRICS, &glyph, 0, nullptr, &identity);
-    SelectObject(dc, old);
-    ReleaseDC(edit, dc);
-    const std::vector<bool> rows = inkRows(edit, client, false);
-    const auto first = std::find(rows.begin(), rows.end(), true);
-    const auto last = std::find(rows.rbegin(), rows.rend(), true);
-    ASSERT_NE(first, rows.end()) << forms::fieldName(field);
-    const auto inked = static_cast<int>(std::distance(first, last.base()));
-    EXPECT_GE(inked, static_cast<int>(glyph.gmBlackBoxY) - 1) << forms::fieldName(field);
+    expectPlaced(button, row.place, dpi, row.name);
+    expectFace(button, row.face, dpi, true, row.name);
+    RECT r{};
+    GetClientRect(button, &r);
+    expectCaptionFits(button, buttonCaptionRoom(r, dpi), DT_CENTER, row.name, dpi);
   }
 }
 
-// At the resolution Wine runs with (the check runs it at 96 and 144 dpi), and after a move to a
-// monitor of twice that.
+// The About box's client area at its place on the screen, and its controls, in the dialog face.
+void expectLaidOutAt(AboutWindow& about, int dpi) {
+  RECT client{};
+  GetClientRect(about.hwnd(), &client);
+  MapWindowPoints(about.hwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const RECT want = placeRect(forms::kAboutClientArea, dpi);
+  EXPECT_TRUE(client.left == want.left && client.top == want.top && client.right == want.right &&
+              client.bottom == want.bottom)
+      << "the About box at " << dpi;
+  for (const forms::AboutControl* row :
+       {&forms::kLblTitle, &forms::kLblVersion, &forms::kLblDescription, &forms::kLblDisclaimer,
+        &forms::kCmdOK, &forms::kCmdSysInfo}) {
+    const HWND control = about.control(row->name);
+    expectPlaced(control, row->place, dpi, row->name);
+    expectFace(control, forms::Face::Dialog, dpi, false, row->name);
+    RECT r{};
+    GetClientRect(control, &r);
+    const bool button = row == &forms::kCmdOK || row == &forms::kCmdSysInfo;
+    expectCaptionFits(control, button ? buttonCaptionRoom(r, dpi) : r,
+                      button ? DT_CENTER | DT_SINGLELINE : DT_NOPREFIX | DT_LEFT, row->name, dpi);
+  }
+}
+
+// Both windows at the resolution Wine runs with (the check runs it at 96, 120, 144 and 192 dpi),
+// with the widest texts in the boxes; then the main window after a move to a monitor of another
+// resolution.
 TEST_F(WindowTest, EveryControlScalesWithTheResolution) {
+  const int dpi = form().dpi();
   if (const char* expected = std::getenv("QUORVEL_TEST_DPI")) {
-    EXPECT_EQ(form().dpi(), std::atoi(expected));
+    EXPECT_EQ(dpi, std::atoi(expected));
   }
-  expectClientArea(form(), form().dpi());
-  expectLaidOutAt(form(), form().dpi());
-  // The frame of a window moved for real is the new monitor's; here it stays as it was.
-  const int doubled = 2 * form().dpi();
-  RECT suggested{0, 0, 0, 0};
+  click(form().button(Button::Command3));
+  ASSERT_NE(program().aboutBox(), nullptr);
+  expectLaidOutAt(*program().aboutBox(), dpi);
+  DestroyWindow(program().aboutBox()->hwnd());
+  click(box(Text31));
+  type(u"4294967295");
+  press(VK_TAB);
+  expectLaidOutAt(form(), dpi);
+  // A window moved for real takes the new monitor's frame; here the frame stays as it is.
+  const int other = dpi == forms::kBaseDpi ? 2 * forms::kBaseDpi : forms::kBaseDpi;
+  RECT suggested{};
+  RECT client{};
   GetWindowRect(form().hwnd(), &suggested);
-  suggested.right = suggested.left + forms::twipsToPixels(forms::kForm1ClientArea.width, doubled);
-  suggested.bottom = suggested.top + forms::twipsToPixels(forms::kForm1ClientArea.height, doubled);
-  suggested = frameRect(suggested, GetWindowLongW(form().hwnd(), GWL_STYLE),
-                        GetWindowLongW(form().hwnd(), GWL_EXSTYLE), doubled);
-  SendMessageW(form().hwnd(), WM_DPICHANGED, MAKEWPARAM(doubled, doubled),
+  GetClientRect(form().hwnd(), &client);
+  suggested.right += forms::twipsToPixels(forms::kForm1ClientArea.width, other) - client.right;
+  suggested.bottom += forms::twipsToPixels(forms::kForm1ClientArea.height, other) - client.bottom;
+  SendMessageW(form().hwnd(), WM_DPICHANGED, MAKEWPARAM(other, other),
                reinterpret_cast<LPARAM>(&suggested));
   pump();
-  expectLaidOutAt(form(), doubled);
+  expectLaidOutAt(form(), other);
 }
 
 }  // namespace
