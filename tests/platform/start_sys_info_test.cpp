@@ -47,11 +47,12 @@ class Scripted : public SysInfoPlatform {
     return *this;
   }
 
-  long OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t /*options*/,
+  long OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
                std::uint32_t access, KeyHandle& key) override {
     const auto found = keys.find(keyName);
     if (root != kHkeyLocalMachine || found == keys.end()) return kErrorFileNotFound;
-    if (access != 0x2003FU) return kErrorAccessDenied;  // only the rights the program asks for
+    // Only the options and rights the program asks for.
+    if (options != 0 || access != 0x2003FU) return kErrorAccessDenied;
     ++openKeys;
     opened_.push_back(&found->second);
     key = opened_.size();
@@ -162,7 +163,7 @@ TEST(GetKeyValue, ReadsAValueByItsType) {
       {kRegDword, std::string("\x02\x01\x00\x00", 4), "", "18"},
       // The text passed in is not cleared first; where it is no number, nothing is converted.
       {kRegDword, std::string("\x01\x00\x00\x02", 4), "A", "663553"},
-      {kRegDword, std::string("\x01\x00\x00\x02", 4), "zz", "&hzz2001"},
+      {kRegDword, std::string("\x01\x00\x00\xAB", 4), "zz", "&hzzAB001"},
       {3, "\x01\x02", "kept", "kept"},  // any other type leaves the text as it was
   };
   for (const auto& c : cases) {
