@@ -1,6 +1,7 @@
 // The sheet's event protocol, its buttons and the select-on-focus rule.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "sheet_test_support.h"
@@ -15,19 +16,22 @@ TEST(SheetProtocol, StartsInTheStoredStateWithoutRunningRules) {
             "000|  0|0|0|0|");
   EXPECT_FALSE(sheet.focus().has_value());
   // Per field, Text1 to Text35: only the entry fields and the whole address take input, all but
-  // Text32 are shown, the Tab key stops at the entry fields, and only the note wraps.
-  std::string enabled, visible, tabStops, multiLine;
+  // Text32 are shown, and only the note wraps. The Tab key walks the address octets, then mask
+  // octets 2 to 4.
+  std::string enabled, visible, multiLine, tabOrder;
+  std::map<int, int> tabStops;  // field number by tab index
   for (int i = 1; i <= kFieldCount; ++i) {
     const auto f = static_cast<Field>(i);
     enabled += sheet.isEnabled(f) ? '+' : '-';
     visible += sheet.isVisible(f) ? '+' : '-';
-    tabStops += AddressSheet::traits(f).tabStop ? '+' : '-';
     multiLine += AddressSheet::traits(f).multiLine ? '+' : '-';
+    if (AddressSheet::traits(f).tabStop) tabStops[AddressSheet::traits(f).tabIndex] = i;
   }
+  for (const auto& [index, field] : tabStops) tabOrder += std::to_string(field) + " ";
   EXPECT_EQ(enabled, "++++------------------+++-----++---");
   EXPECT_EQ(visible, "+++++++++++++++++++++++++++++++-+++");
-  EXPECT_EQ(tabStops, "++++------------------+++----------");
   EXPECT_EQ(multiLine, "----------------------------------+");
+  EXPECT_EQ(tabOrder, "1 2 3 4 25 24 23 ");
 }
 
 TEST(SheetProtocol, AssignmentRunsTheChangeRuleBeforeReturning) {
@@ -49,6 +53,10 @@ TEST(SheetProtocol, AssignmentResetsTheCaretAndSelectionsStayInTheText) {
   EXPECT_EQ(sheet.selLength(F::Text24), 0);
   sheet.setSelLength(F::Text24, 5);
   EXPECT_EQ(sheet.selLength(F::Text24), 2);
+  sheet.setSelStart(F::Text24, 1);  // a new start drops the selection
+  EXPECT_EQ(sheet.selLength(F::Text24), 0);
+  sheet.setSelLength(F::Text24, 5);
+  EXPECT_EQ(sheet.selLength(F::Text24), 1);  // up to the end of the text
   sheet.setSelStart(F::Text24, 9);
   EXPECT_EQ(sheet.selStart(F::Text24), 2);
   sheet.setSelStart(F::Text24, -4);
