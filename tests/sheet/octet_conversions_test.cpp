@@ -1,4 +1,5 @@
 #include "sheet/octet_conversions.h"
+#include "sheet/utf8_text.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +30,9 @@ TEST(ToNumber, RoundsLongNumbersOnAllTheirDigits) {
   for (const std::string& text : std::vector<std::string>{
            "123456789012345678901234567890", "0.1", "3.0000000000000001", "9007199254740993",
            "0." + sevens, sevens.substr(0, 300) + "e-10",
-           // Halfway between two doubles until the last of its digits says otherwise.
-           "9007199254740993" + std::string(900, '0') + "1"}) {
+           // Halfway between two doubles, and just above it by a digit far beyond the others.
+           "9007199254740993." + std::string(900, '0'),
+           "9007199254740993." + std::string(900, '0') + "1"}) {
     EXPECT_EQ(ToNumber(text), std::strtod(text.c_str(), nullptr)) << text.substr(0, 40);
   }
   EXPECT_EQ(ToNumber(std::string(1 << 20, '9')), INFINITY);
@@ -71,6 +73,19 @@ TEST(BitString, TurnsTheFirstAndLastDigitIntoNibbles) {
       {"G1", "0001"},     {"1G", "0001"},     {"GG", ""},
       {"F", "11111111"},  {"", ""},           {"1x2", "00010010"}};
   for (const auto& c : cases) EXPECT_EQ(ToBitString(c.in), c.out) << c.in;
+}
+
+// Cuts and carets count characters: a well-formed sequence of two to four bytes is one, at
+// either end of each lead byte's range; any other byte counts alone.
+TEST(Utf8Text, CountsCharacters) {
+  const Row<const char*, std::size_t> cases[] = {
+      {"\xC2\x80\xDF\xBF", 2},
+      {"\xE0\xA0\x80\xEF\xBF\xBF", 2},
+      {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", 2},
+      {"\xC1\x80\xF5\x80\x80\x80", 6},  // leads no sequence starts with
+      {"\xE2\x82", 2},                  // cut short
+      {"\xE2\x82z\xE2z\x82", 6}};       // broken by a character that continues nothing
+  for (const auto& c : cases) EXPECT_EQ(utf8::CharCount(c.in), c.out) << c.in;
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ const Keystroke kKeystrokes[] = {
     {"1200", 2, "200|C8|11001000"},  // after the first digit the last three
     {"1123", 0, "112|70|01110000"},  // as a rule's write leaves the caret
     {"5234", 1, "255|FF|11111111"},  // a key right after a cut goes in front: 523, then 255
-    {"12  ", 4, "2|02|00000010"},    // cut, then trimmed of blanks
+    {"  2 ", 4, "2|02|00000010"},    // cut, then trimmed of blanks
     {" 12 4", 5, "2 4|18|00011000"},
     {"\t\t\t\t5", 5, "\t\t5|05|00000101"},  // a tab is no blank
     {"1.9", 3, "1.9|01|00000001"},
