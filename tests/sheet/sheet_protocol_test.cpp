@@ -156,6 +156,7 @@ TEST(SelectOnFocus, SelectsAtMostFiveCharactersFromTheStart) {
   sheet.edit(F::Text2, "7", 1);
   sheet.setFocus(F::Text2);
   EXPECT_EQ(sheet.selStart(F::Text2), 1);
+  EXPECT_EQ(sheet.selLength(F::Text2), 0);
 }
 
 }  // namespace
