@@ -82,6 +82,11 @@ TEST(BitCountRules, TotalsFollowTheMask) {
                                          "last (all 1's) subnet)");
     EXPECT_EQ(sheet.isVisible(F::Text35), c.noteShown);
   }
+  // Counts no rule writes, a fraction and one beyond a double, still give a number of hosts.
+  AddressSheet odd;
+  odd.setText(F::Text28, "0.5");
+  odd.setText(F::Text27, "1e999");
+  EXPECT_EQ(odd.text(F::Text34), "0");
 }
 
 }  // namespace
