@@ -12,13 +12,13 @@ inline constexpr char kSymbolFamily[] = "Lucida Stars";
 // separator marks between octets.
 enum class Face : std::uint8_t { Dialog, F1, F2, F3, F4, F5, Symbol };
 
-struct FontSpec {
+struct DesignedFont {
   const char* family;
   double points;
   bool bold;
 };
 
-constexpr FontSpec fontOf(Face face) {
+constexpr DesignedFont fontOf(Face face) {
   switch (face) {
     case Face::F1:
       return {kDialogFamily, 18, true};

@@ -2,11 +2,13 @@
 
 #include <QFont>
 
+#include "forms/fonts.h"
+
 namespace quorvel {
 
 // The faces the windows were laid out with.
-inline constexpr char kDialogFamily[] = "MS Sans Serif";
-inline constexpr char kSymbolFamily[] = "Lucida Stars";
+using forms::kDialogFamily;
+using forms::kSymbolFamily;
 
 // Maps the dialog face to a narrow sans-serif face where it is not installed, so captions keep
 // the widths the layout was drawn for. Safe to call more than once; registers only the first time.

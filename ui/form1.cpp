@@ -23,8 +23,8 @@ namespace {
 using forms::Face;
 
 QFont faceFont(Face face) {
-  const forms::FontSpec spec = forms::fontOf(face);
-  return designFont(spec.family, spec.points, spec.bold);
+  const forms::DesignedFont designed = forms::fontOf(face);
+  return designFont(designed.family, designed.points, designed.bold);
 }
 
 QString nameOf(Field field) {

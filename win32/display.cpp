@@ -147,11 +147,11 @@ void FontSet::release() {
 
 // The face with characters `pixels` high, the internal leading not counted.
 HFONT FontSet::make(forms::Face face, int pixels) {
-  const forms::FontSpec spec = forms::fontOf(face);
+  const forms::DesignedFont designed = forms::fontOf(face);
   const DWORD charset = face == forms::Face::Symbol ? SYMBOL_CHARSET : DEFAULT_CHARSET;
-  return CreateFontW(-pixels, 0, 0, 0, weight(spec.bold), FALSE, FALSE, FALSE, charset,
+  return CreateFontW(-pixels, 0, 0, 0, weight(designed.bold), FALSE, FALSE, FALSE, charset,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, familyFor(spec.family).c_str());
+                     DEFAULT_PITCH | FF_DONTCARE, familyFor(designed.family).c_str());
 }
 
 void FontSet::create(int dpi) {
