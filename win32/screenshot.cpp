@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/win32/input.h"
 #include "win32/program.h"
+#include "win32/synthetic_input.h"
 
 namespace {
 
@@ -82,16 +82,16 @@ int wmain(int argc, wchar_t* argv[]) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   Program program(GetModuleHandleW(nullptr));
   program.open(SW_SHOWNORMAL);
-  testing::pumpMessages();
+  pumpMessages();
   for (const char16_t* keys : {u"192", u"168", u"1", u"1", u"224"}) {
-    testing::sendCharacters(keys);
-    testing::sendKey(VK_TAB, false);
-    testing::sendKey(VK_TAB, true);
-    testing::pumpMessages();
+    sendCharacters(keys);
+    sendKey(VK_TAB, false);
+    sendKey(VK_TAB, true);
+    pumpMessages();
   }
   RedrawWindow(program.mainWindow().hwnd(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  testing::pumpMessages();
+  pumpMessages();
   HBITMAP shot = capture(program.mainWindow().hwnd());
   const HRESULT hr = writePng(shot, argv[1]);
   DeleteObject(shot);

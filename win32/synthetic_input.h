@@ -1,14 +1,15 @@
 #pragma once
 
-// Real input for the program's windows in this process: keys and characters as the keyboard
-// delivers them (SendInput), and the message loop's work done up to the next idle moment.
+// Real input for the program's windows in this process, for the screenshot tool and the tests:
+// keys and characters as the keyboard delivers them (SendInput), and the message loop's work done
+// up to the next idle moment.
 #include <windows.h>
 
 #include <string_view>
 
 #include "win32/program.h"
 
-namespace quorvel::win32::testing {
+namespace quorvel::win32 {
 
 // Handles every message that is waiting, and what they set off, as the message loop would;
 // returns whether the program asked to end.
@@ -50,4 +51,4 @@ inline void sendCharacters(std::u16string_view text) {
   }
 }
 
-}  // namespace quorvel::win32::testing
+}  // namespace quorvel::win32
