@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "sysinfo/native_platform.h"
 #include "sysinfo/start_sys_info.h"
@@ -16,27 +16,16 @@
 namespace quorvel::sysinfo {
 namespace {
 
-class RecordingPlatform : public NativePlatform {
+class CountingPlatform : public NativePlatform {
  public:
-  std::vector<std::string> messages;
-  void ShowMessage(const std::string& text, const std::string& caption) override {
-    messages.push_back(caption + ": " + text);
-  }
+  int messages = 0;
+  void ShowMessage(const std::string&, const std::string&) override { ++messages; }
 };
 
-std::string OwnFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string own = path;
-  return own.substr(0, own.find_last_of('\\'));
-}
-
-// A fresh folder for one test's files.
-std::string ScratchFolder(const std::string& name) {
+std::string ScratchFolder() {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
-  const std::string folder =
-      std::string(temp) + "quorvel-" + std::to_string(GetCurrentProcessId()) + "-" + name;
+  const std::string folder = std::string(temp) + "quorvel-" + std::to_string(GetCurrentProcessId());
   CreateDirectoryA(folder.c_str(), nullptr);
   return folder;
 }
@@ -56,13 +45,20 @@ bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Waits for a started process to leave its marker; the probe exits at once once started.
-bool AppearsWithin(const std::string& path, int milliseconds) {
-  for (int waited = 0; waited < milliseconds && !Exists(path); waited += 50) Sleep(50);
-  return Exists(path);
-}
-
+// A failed read empties what was passed in. The key is opened with write rights too: a key that
+// can only be read is refused.
 TEST(Win32Registry, ReadsValuesThroughGetKeyValue) {
+  const char* readOnlyKey = "SOFTWARE\\quorvel-test\\ReadOnly";
+  const HKEY readOnly = CreateKeyWith(readOnlyKey, "Text", "x");
+  PSECURITY_DESCRIPTOR onlyRead = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:P(A;;KR;;;WD)", SDDL_REVISION_1, &onlyRead, nullptr));
+  ASSERT_EQ(RegSetKeySecurity(readOnly, DACL_SECURITY_INFORMATION, onlyRead), ERROR_SUCCESS);
+  LocalFree(onlyRead);
+  RegCloseKey(readOnly);
+  HKEY readable = nullptr;  // so that it is refused for the rights asked for, not for reading
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, readOnlyKey, 0, KEY_READ, &readable), ERROR_SUCCESS);
+  RegCloseKey(readable);
   const struct {
     const char* key;
     const char* value;
@@ -75,67 +71,48 @@ TEST(Win32Registry, ReadsValuesThroughGetKeyValue) {
       {"Values", "Long", false, ""},  // over the 1024-byte buffer: the read reports more data
       {"Values", "Missing", false, ""},
       {"NoSuchKey", "Text", false, ""},
+      {"ReadOnly", "Text", false, ""},
   };
   for (const auto& c : cases) {
-    RecordingPlatform platform;
-    std::string text = c.found ? "" : "before";  // a failure empties what was passed in
-    EXPECT_EQ(GetKeyValue(platform, kHkeyLocalMachine,
-                          std::string("SOFTWARE\\quorvel-test\\") + c.key, c.value, text),
-              c.found)
-        << c.value;
+    CountingPlatform platform;
+    const std::string key = std::string("SOFTWARE\\quorvel-test\\") + c.key;
+    std::string text = c.found ? "" : "before";  // a double word is added to what is there
+    EXPECT_EQ(GetKeyValue(platform, kHkeyLocalMachine, key, c.value, text), c.found) << c.value;
     EXPECT_EQ(text, c.text) << c.value;
   }
 }
 
-TEST(Win32Registry, KeyWithoutWriteRightsIsRefused) {
-  const std::string readOnlyKey = "SOFTWARE\\quorvel-test\\ReadOnly";
-  const HKEY created = CreateKeyWith(readOnlyKey, "Text", "x");
-  PSECURITY_DESCRIPTOR readOnly = nullptr;
-  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
-      "D:P(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly, nullptr));
-  ASSERT_EQ(RegSetKeySecurity(created, DACL_SECURITY_INFORMATION, readOnly), ERROR_SUCCESS);
-  LocalFree(readOnly);
-  RegCloseKey(created);
-
-  RecordingPlatform platform;
-  KeyHandle key = 0;
-  EXPECT_EQ(platform.OpenKey(kHkeyLocalMachine, readOnlyKey, 0, KEY_READ, key), kErrorSuccess);
-  platform.CloseKey(key);  // it exists and can be read, but not opened with the rights asked for
-  std::string text = "before";
-  EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, readOnlyKey, "Text", text));
-  EXPECT_EQ(text, "");
-}
-
+// Only a normal file of exactly that name counts: neither a folder nor a pattern.
 TEST(Win32Files, CountsNormalFilesOnly) {
-  const std::string folder = ScratchFolder("files");
+  const std::string folder = ScratchFolder();
   std::ofstream(folder + "\\MSINFO32.EXE") << "x";
-  const std::string withFolder = ScratchFolder("folder");
-  CreateDirectoryA((withFolder + "\\MSINFO32.EXE").c_str(), nullptr);
-
-  RecordingPlatform platform;
+  CreateDirectoryA((folder + "\\FOLDER.EXE").c_str(), nullptr);
+  CountingPlatform platform;
   EXPECT_TRUE(platform.FileExists(folder + "\\MSINFO32.EXE"));
-  EXPECT_FALSE(platform.FileExists(withFolder + "\\MSINFO32.EXE"));
-  EXPECT_FALSE(platform.FileExists(folder + "\\NOSUCH.EXE"));
+  EXPECT_FALSE(platform.FileExists(folder + "\\FOLDER.EXE"));
   EXPECT_FALSE(platform.FileExists(folder + "\\*.EXE"));
 }
 
 // The tool in a folder with a blank in its name, beside what a split command line would start.
 TEST(Win32SysInfo, StartsExactlyTheToolTheRegistryNames) {
-  const std::string scratch = ScratchFolder("tool");
+  const std::string scratch = ScratchFolder();
   const std::string folder = scratch + "\\with blanks";
   CreateDirectoryA(folder.c_str(), nullptr);
-  const std::string probe = OwnFolder() + "\\launch_probe.exe";
+  char own[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, own, MAX_PATH);
+  const std::string probe =
+      std::string(own).substr(0, std::string(own).rfind('\\')) + "\\launch_probe.exe";
   const std::string tool = folder + "\\MSINFO32.EXE";
   const std::string decoy = scratch + "\\with.exe";
   ASSERT_TRUE(CopyFileA(probe.c_str(), tool.c_str(), FALSE));
   ASSERT_TRUE(CopyFileA(probe.c_str(), decoy.c_str(), FALSE));
   RegCloseKey(CreateKeyWith("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder));
-
-  RecordingPlatform platform;
+  CountingPlatform platform;
   StartSysInfo(platform, "quorvel");
-  EXPECT_TRUE(AppearsWithin(tool + ".ran", 20000));
+  for (int waited = 0; waited < 20000 && !Exists(tool + ".ran"); waited += 50) Sleep(50);
+  EXPECT_TRUE(Exists(tool + ".ran"));
   EXPECT_FALSE(Exists(decoy + ".ran"));
-  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(platform.messages, 0);
   EXPECT_THROW(platform.Launch(folder + "\\missing.exe"), std::runtime_error);
 }
 
