@@ -6,98 +6,69 @@
 #include "tests/ui/window_driver.h"
 #include "ui/field_edit.h"
 
+using namespace Qt::StringLiterals;
 using quorvel::testing::WindowDriver;
 
 class Form1Test : public quorvel::testing::WindowTest {
   Q_OBJECT
 
  private slots:
-  void opensWithFirstOctetSelected() {
+  // The window opens in the first octet, selected, before any rule has run (the note is still
+  // empty and shown); one keystroke reaches every box.
+  void opensAndFollowsTheFirstKeystroke() {
     QCOMPARE(driver_->form().windowTitle(), QStringLiteral("Form1"));
     QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text1"));
     QCOMPARE(driver_->box("Text1")->selectedText(), QStringLiteral("000"));
     QVERIFY(driver_->find<QWidget>("Text32")->isHidden());
-    // No rule has run: the note is still empty and shown.
     QVERIFY(driver_->find<QPlainTextEdit>("Text35")->isVisible());
-  }
-
-  void oneKeystrokeReachesEveryBox() {
     WindowDriver::type(QStringLiteral("1"));
-    QCOMPARE(driver_->text("Text1"), QStringLiteral("1"));
+    for (const auto& [name, text] :
+         {std::pair("Text1", "1"), std::pair("Text5", "01"), std::pair("Text9", "00000001"),
+          std::pair("Text31", "16777216"), std::pair("Text13", "A"), std::pair("Text33", "1")}) {
+      QCOMPARE(driver_->text(name), QString::fromLatin1(text));
+    }
     QCOMPARE(driver_->box("Text1")->cursorPosition(), 1);
-    QCOMPARE(driver_->text("Text5"), QStringLiteral("01"));
-    QCOMPARE(driver_->text("Text9"), QStringLiteral("00000001"));
-    QCOMPARE(driver_->text("Text31"), QStringLiteral("16777216"));
-    QCOMPARE(driver_->text("Text13"), QStringLiteral("A"));
-    QCOMPARE(driver_->text("Text33"), QStringLiteral("1"));
     QVERIFY(driver_->find<QWidget>("Text35")->isHidden());
   }
 
-  void fourthDigitFollowsTheCaret_data() {
+  // The sheet gets the caret where the box has it, counted in characters where Qt counts UTF-16
+  // units (a character outside the BMP is two), and its selections come back the same way.
+  void caretReachesTheSheetInCharacters_data() {
     QTest::addColumn<int>("tabs");       // Tab presses from Text1 to reach the box
-    QTest::addColumn<QString>("start");  // typed over the selection first
-    QTest::addColumn<int>("rights");     // caret: -1 end, otherwise Home and that many Rights
-    QTest::addColumn<QString>("digit");
+    QTest::addColumn<bool>("atHome");    // the caret at the start, else at the end
+    QTest::addColumn<QString>("typed");  // over "123" (a fourth character)
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("classLetter");
-    QTest::newRow("octet 2 at the start") << 1 << "123" << 0 << "1"
-                                          << "112"
-                                          << "A";
-    QTest::newRow("octet 1 at the end") << 0 << "100" << -1 << "1"
-                                        << "001"
-                                        << "A";
-    QTest::newRow("octet 1 after one") << 0 << "100" << 1 << "2"
-                                       << "200"
-                                       << "C";
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("octet 1 at the end") << 0 << false << u"4"_s << u"234"_s;
+    QTest::newRow("octet 2, two units at the start") << 1 << true << face << face + "12";
   }
-  void fourthDigitFollowsTheCaret() {
+  void caretReachesTheSheetInCharacters() {
     QFETCH(int, tabs);
-    QFETCH(QString, start);
-    QFETCH(int, rights);
-    QFETCH(QString, digit);
+    QFETCH(bool, atHome);
+    QFETCH(QString, typed);
     QFETCH(QString, expected);
-    QFETCH(QString, classLetter);
     for (int i = 0; i < tabs; ++i) WindowDriver::press(Qt::Key_Tab);
-    WindowDriver::type(start);
-    if (rights < 0) {
-      WindowDriver::press(Qt::Key_End);
-    } else {
-      WindowDriver::press(Qt::Key_Home);
-      for (int i = 0; i < rights; ++i) WindowDriver::press(Qt::Key_Right);
-    }
+    WindowDriver::type(QStringLiteral("123"));
+    WindowDriver::press(atHome ? Qt::Key_Home : Qt::Key_End);
     auto* box = qobject_cast<QLineEdit*>(WindowDriver::focus());
     QVERIFY(box);
-    WindowDriver::type(digit);
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, {});
     QCOMPARE(box->text(), expected);
     QCOMPARE(box->cursorPosition(), 0);
-    QCOMPARE(driver_->text("Text13"), classLetter);
-  }
-
-  // The sheet counts characters, Qt UTF-16 units: a character outside the BMP is two of them.
-  void caretCountsCharactersNotUtf16Units() {
-    WindowDriver::press(Qt::Key_Tab);
-    WindowDriver::type(QStringLiteral("123"));
-    WindowDriver::press(Qt::Key_Home);
-    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");
-    QTest::sendKeyEvent(QTest::Click, WindowDriver::focus(), Qt::Key_unknown, face, {});
-    // Typed at the start (caret 1, not 2): the first three characters stay.
-    QCOMPARE(driver_->text("Text2"), face + QStringLiteral("12"));
-    QCOMPARE(driver_->box("Text2")->cursorPosition(), 0);
     WindowDriver::press(Qt::Key_Tab);
     WindowDriver::press(Qt::Key_Backtab);
-    QCOMPARE(driver_->box("Text2")->selectedText(), face + QStringLiteral("12"));
+    QCOMPARE(box->selectedText(), expected);
   }
 
   void tabSkipsClosedMaskBoxes_data() {
     QTest::addColumn<QString>("firstOctet");
     QTest::addColumn<QStringList>("visits");
     const QStringList tail{"Command3", "Text1"};
-    QTest::newRow("class A") << "10"
+    QTest::newRow("class A") << u"10"_s
                              << QStringList{"Text2",  "Text3",  "Text4",
                                             "Text25", "Text24", "Text23"} +
                                     tail;
-    QTest::newRow("class C") << "192" << QStringList{"Text2", "Text3", "Text4", "Text23"} + tail;
-    QTest::newRow("class D") << "224" << QStringList{"Text2", "Text3", "Text4"} + tail;
+    QTest::newRow("class D") << u"224"_s << QStringList{"Text2", "Text3", "Text4"} + tail;
   }
   void tabSkipsClosedMaskBoxes() {
     QFETCH(QString, firstOctet);
@@ -132,19 +103,10 @@ class Form1Test : public quorvel::testing::WindowTest {
     QTest::addColumn<QString>("selected");  // in Text1 afterwards
     QTest::addColumn<QString>("number");    // in Text31 afterwards
     QTest::addColumn<QString>("nextKey");   // Text1 after typing 7
-    QTest::newRow("Tab") << "Tab"
-                         << "192"
-                         << "3232235777"
-                         << "7";
-    QTest::newRow("click on Text3") << "Text3"
-                                    << "192"
-                                    << "3232235777"
-                                    << "7";
+    QTest::newRow("Tab") << u"Tab"_s << u"192"_s << u"3232235777"_s << u"7"_s;
+    QTest::newRow("click on Text3") << u"Text3"_s << u"192"_s << u"3232235777"_s << u"7"_s;
     // Reset's writes leave the caret at the start with nothing selected.
-    QTest::newRow("click on Reset") << "Command2"
-                                    << ""
-                                    << "0"
-                                    << "70";
+    QTest::newRow("click on Reset") << u"Command2"_s << u""_s << u"0"_s << u"70"_s;
   }
   void wholeNumberIsEditedInItsOwnBox() {
     QFETCH(QString, leaveBy);
@@ -177,35 +139,14 @@ class Form1Test : public quorvel::testing::WindowTest {
     QCOMPARE(driver_->text("Text1"), nextKey);
   }
 
-  void resetPutsTheSheetBack() {
-    WindowDriver::type(QStringLiteral("172"));
-    WindowDriver::press(Qt::Key_Tab);
-    WindowDriver::type(QStringLiteral("16"));
-    driver_->click("Command2");
-    for (const char* octet : {"Text1", "Text2", "Text3", "Text4"}) {
-      QCOMPARE(driver_->text(octet), QStringLiteral("0"));
-    }
-    QCOMPARE(driver_->text("Text13"), QStringLiteral("A"));
-    QCOMPARE(driver_->text("Text31"), QStringLiteral("0"));
-    QCOMPARE(driver_->text("Text29"), QStringLiteral("  8"));
-    QVERIFY(driver_->box("Text25")->isEnabled());
-    QCOMPARE(WindowDriver::focusName(), QStringLiteral("Command2"));
-  }
-
   // A pasted megabyte reaches the sheet whole, though the box shows only a part of it.
   void longPasteReachesTheSheet_data() {
     QTest::addColumn<QString>("click");
     QTest::addColumn<QString>("box");   // where the focus lands
     QTest::addColumn<QString>("kept");  // the sheet's text afterwards; empty: the whole paste
-    QTest::newRow("address octet") << "Text2"
-                                   << "Text2"
-                                   << "255";
-    QTest::newRow("mask octet") << "Text23"
-                                << "Text23"
-                                << "";
-    QTest::newRow("whole number") << "Text31"
-                                  << "Text32"
-                                  << "";
+    QTest::newRow("address octet") << u"Text2"_s << u"Text2"_s << u"255"_s;
+    QTest::newRow("mask octet") << u"Text23"_s << u"Text23"_s << u""_s;
+    QTest::newRow("whole number") << u"Text31"_s << u"Text32"_s << u""_s;
   }
   void longPasteReachesTheSheet() {
     QFETCH(QString, click);
@@ -234,9 +175,9 @@ class Form1Test : public quorvel::testing::WindowTest {
   // Enter presses the button that holds the focus, whether Tab or a click brought it there.
   void enterPressesTheFocusedButton_data() {
     QTest::addColumn<QString>("button");
-    QTest::newRow("About This Program, by Tab") << "Command3";
-    QTest::newRow("Reset") << "Command2";
-    QTest::newRow("EXIT") << "Command1";
+    QTest::newRow("About This Program, by Tab") << u"Command3"_s;
+    QTest::newRow("Reset") << u"Command2"_s;
+    QTest::newRow("EXIT") << u"Command1"_s;
   }
   void enterPressesTheFocusedButton() {
     QFETCH(QString, button);

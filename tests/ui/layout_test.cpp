@@ -92,36 +92,17 @@ class LayoutTest : public quorvel::testing::WindowTest {
     }
   }
 
-  void longestTextsFitTheirBoxes_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("octet") << "Text4"
-                           << "255";
-    QTest::newRow("binary octet") << "Text9"
-                                  << "11111111";
-    QTest::newRow("binary mask octet") << "Text15"
-                                       << "11111110";
-    QTest::newRow("whole number") << "Text31"
-                                  << "4294967295";
-    QTest::newRow("class letter") << "Text13"
-                                  << "E";
-    QTest::newRow("prefix") << "Text14"
-                            << "/24";
-    QTest::newRow("bit count") << "Text27"
-                               << " 24";
-    QTest::newRow("total") << "Text30"
-                           << "= 32";
-    QTest::newRow("subnets") << "Text33"
-                             << "4096";
-    QTest::newRow("hosts") << "Text34"
-                           << "16777214";
-  }
   void longestTextsFitTheirBoxes() {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QLineEdit* box = driver_->box(name.toLatin1().constData());
-    QVERIFY(box->fontMetrics().horizontalAdvance(text) <= textRoom(box));
-    QVERIFY(box->fontMetrics().height() <= box->height() - 4);
+    const std::pair<const char*, const char*> longest[] = {
+        {"Text4", "255"},   {"Text9", "11111111"}, {"Text15", "11111110"}, {"Text31", "4294967295"},
+        {"Text13", "E"},    {"Text14", "/24"},     {"Text27", " 24"},      {"Text30", "= 32"},
+        {"Text33", "4096"}, {"Text34", "16777214"}};
+    for (const auto& [name, text] : longest) {
+      QLineEdit* box = driver_->box(name);
+      QVERIFY2(box->fontMetrics().horizontalAdvance(QString::fromLatin1(text)) <= textRoom(box),
+               name);
+      QVERIFY2(box->fontMetrics().height() <= box->height() - 4, name);
+    }
   }
 
   void captionsFitTheirControls() {
