@@ -151,39 +151,35 @@ TEST(StartSysInfo, FindsTheToolOrEndsInTheMessage) {
   }
 }
 
+// A value read by its type; a failure (no such value, no such key) empties the text.
 TEST(GetKeyValue, ReadsAValueByItsType) {
   const struct {
-    std::uint32_t type;
+    const char* key;
+    std::uint32_t type;  // 0: the key has no value
     std::string bytes;
     const char* passedIn;
     const char* expected;
   } cases[] = {
-      {kRegDword, std::string("\x78\x56\x34\x12", 4), "", "305419896"},
+      {"K", kRegDword, std::string("\x78\x56\x34\x12", 4), "", "305419896"},
       // A trailing zero byte is taken for a terminator, as for a string.
-      {kRegDword, std::string("\x02\x01\x00\x00", 4), "", "18"},
+      {"K", kRegDword, std::string("\x02\x01\x00\x00", 4), "", "18"},
       // The text passed in is not cleared first; where it is no number, nothing is converted.
-      {kRegDword, std::string("\x01\x00\x00\x02", 4), "A", "663553"},
-      {kRegDword, std::string("\x01\x00\x00\xAB", 4), "zz", "&hzzAB001"},
-      {3, "\x01\x02", "kept", "kept"},  // any other type leaves the text as it was
+      {"K", kRegDword, std::string("\x01\x00\x00\x02", 4), "A", "663553"},
+      {"K", kRegDword, std::string("\x01\x00\x00\xAB", 4), "zz", "&hzzAB001"},
+      {"K", 3, "\x01\x02", "kept", "kept"},  // any other type leaves the text as it was
+      {"K", 0, "", "kept", ""},
+      {"Missing", kRegSz, "x", "kept", ""},
   };
   for (const auto& c : cases) {
     Scripted platform;
-    platform.keys["K"]["V"] = {c.type, c.bytes};
+    platform.keys["K"];
+    if (c.type != 0) platform.keys["K"]["V"] = {c.type, c.bytes};
     std::string value = c.passedIn;
-    EXPECT_TRUE(GetKeyValue(platform, kHkeyLocalMachine, "K", "V", value));
+    const bool found = c.type != 0 && std::string(c.key) == "K";
+    EXPECT_EQ(GetKeyValue(platform, kHkeyLocalMachine, c.key, "V", value), found) << c.expected;
     EXPECT_EQ(value, c.expected);
+    EXPECT_EQ(platform.openKeys, 0);
   }
-}
-
-TEST(GetKeyValue, AFailureEmptiesTheText) {
-  Scripted platform;
-  platform.keys["K"];
-  for (const char* key : {"K", "Missing"}) {
-    std::string value = "kept";
-    EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, key, "V", value)) << key;
-    EXPECT_EQ(value, "") << key;
-  }
-  EXPECT_EQ(platform.openKeys, 0);
 }
 
 }  // namespace

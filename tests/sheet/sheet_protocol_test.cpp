@@ -16,21 +16,18 @@ TEST(SheetProtocol, StartsInTheStoredStateWithoutRunningRules) {
             "000|  0|0|0|0|");
   EXPECT_FALSE(sheet.focus().has_value());
   // Per field, Text1 to Text35: only the entry fields and the whole address take input, all but
-  // Text32 are shown, and only the note wraps. The Tab key walks the address octets, then mask
-  // octets 2 to 4.
-  std::string enabled, visible, multiLine, tabOrder;
+  // Text32 are shown. The Tab key walks the address octets, then mask octets 2 to 4.
+  std::string enabled, visible, tabOrder;
   std::map<int, int> tabStops;  // field number by tab index
   for (int i = 1; i <= kFieldCount; ++i) {
     const auto f = static_cast<Field>(i);
     enabled += sheet.isEnabled(f) ? '+' : '-';
     visible += sheet.isVisible(f) ? '+' : '-';
-    multiLine += AddressSheet::traits(f).multiLine ? '+' : '-';
     if (AddressSheet::traits(f).tabStop) tabStops[AddressSheet::traits(f).tabIndex] = i;
   }
   for (const auto& [index, field] : tabStops) tabOrder += std::to_string(field) + " ";
   EXPECT_EQ(enabled, "++++------------------+++-----++---");
   EXPECT_EQ(visible, "+++++++++++++++++++++++++++++++-+++");
-  EXPECT_EQ(multiLine, "----------------------------------+");
   EXPECT_EQ(tabOrder, "1 2 3 4 25 24 23 ");
 }
 
@@ -118,18 +115,6 @@ TEST(Reset, PutsTheSheetBackFromAnyStateTwiceInARow) {
   sheet.setFocus(F::Text31);
   Enter(sheet, F::Text32, "3232235777");
   resetTwice("while the whole address is edited");
-}
-
-TEST(Commands, ExitAndAboutCallWhatTheWindowInstalled) {
-  AddressSheet sheet;
-  std::string calls;
-  sheet.click(Button::Command1);  // nothing installed: nothing happens
-  sheet.setCommandHandler(Button::Command1, [&] { calls += "exit "; });
-  sheet.setCommandHandler(Button::Command3, [&] { calls += "about "; });
-  sheet.click(Button::Command3);
-  sheet.click(Button::Command1);
-  EXPECT_EQ(calls, "about exit ");
-  EXPECT_EQ(sheet.text(F::Text1), "000");  // neither touches the fields
 }
 
 TEST(SelectOnFocus, SelectsAtMostFiveCharactersFromTheStart) {

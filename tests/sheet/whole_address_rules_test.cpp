@@ -60,22 +60,6 @@ TEST(WholeAddress, EveryKeystrokeSplitsAndReappliesTheClass) {
   EXPECT_EQ(Texts(sheet, {F::Text1, F::Text3, F::Text4, F::Text13, F::Text24}), "0|1|67|A|000");
 }
 
-TEST(WholeAddress, LeavingTheEntryAlwaysEndsInTheFirstOctet) {
-  for (const bool toAnotherBox : {true, false}) {
-    SCOPED_TRACE(toAnotherBox ? "to another box" : "to a button");
-    AddressSheet sheet;
-    Enter(sheet, F::Text1, "19");
-    sheet.setFocus(F::Text31);
-    Enter(sheet, F::Text32, "1234567");
-    toAnotherBox ? sheet.setFocus(F::Text3) : sheet.clearFocus();
-    EXPECT_EQ(sheet.focus(), F::Text1);
-    EXPECT_TRUE(sheet.isVisible(F::Text31));
-    EXPECT_FALSE(sheet.isVisible(F::Text32));
-    EXPECT_EQ(sheet.text(F::Text31), "1234567");
-    EXPECT_EQ(sheet.selLength(F::Text1), 1);  // the whole "0" selected
-  }
-}
-
 TEST(WholeAddress, ANumberBeyondADoubleLeavesTheOctetsAlone) {
   AddressSheet sheet;
   Enter(sheet, F::Text2, "7");

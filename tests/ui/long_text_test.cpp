@@ -175,25 +175,6 @@ class LongTextTest : public QObject {
     QVERIFY(partial > 50);
   }
 
-  // Walking with the arrows, the cursor stays against the edge of the box it pushes at, also
-  // when the part moves under it.
-  void cursorKeepsItsSideWhenThePartMoves() {
-    for (const bool leftwards : {true, false}) {
-      LongLineEdit box(nullptr);
-      box.resize(120, 24);
-      box.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&box));
-      box.showWhole(digits(20000));
-      if (!leftwards) QTest::keyClick(&box, Qt::Key_Home);
-      for (int i = 0; i < 1000; ++i) {
-        QTest::keyClick(&box, leftwards ? Qt::Key_Left : Qt::Key_Right);
-        box.repaint();
-        const int x = box.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
-        if (i > 100) QCOMPARE(x < box.width() / 2, leftwards);
-      }
-    }
-  }
-
   void tripleClickSelectsTheWholeText() {
     LongLineEdit box(nullptr);
     box.show();

@@ -27,10 +27,8 @@ class WindowDriver {
   WindowDriver() : form_(std::make_unique<Form1>()) {
     form_->show();
     form_->activateWindow();
-    active_ = waitUntilActive(form_.get());
   }
 
-  [[nodiscard]] bool active() const { return active_; }
   [[nodiscard]] Form1& form() { return *form_; }
 
   // A control the window lacks fails the test by its name, rather than crash it.
@@ -60,9 +58,23 @@ class WindowDriver {
     QTest::mouseClick(find<QWidget>(name), Qt::LeftButton, {}, QPoint(4, 4));
   }
 
+  // The About boxes open; the program allows one at most.
+  static QWidgetList aboutBoxes() {
+    QWidgetList boxes;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QLatin1String("frmAbout") && w->isVisible()) boxes << w;
+    }
+    return boxes;
+  }
+  // Clicks "About This Program"; the box it shows, if exactly one is open.
+  [[nodiscard]] QWidget* openAbout() const {
+    click("Command3");
+    const QWidgetList boxes = aboutBoxes();
+    return boxes.size() == 1 ? boxes.front() : nullptr;
+  }
+
  private:
   std::unique_ptr<Form1> form_;
-  bool active_ = false;
 };
 
 // The fixture of the window tests: a fresh main window, open and active, for every test.
@@ -72,7 +84,7 @@ class WindowTest : public QObject {
  protected slots:
   void init() {
     driver_ = std::make_unique<WindowDriver>();
-    QVERIFY(driver_->active());
+    QVERIFY(waitUntilActive(&driver_->form()));
   }
   void cleanup() { driver_.reset(); }
 
