@@ -15,7 +15,6 @@ struct Keystroke {
 };
 
 const Keystroke kKeystrokes[] = {
-    {"1", 1, "1|01|00000001"},
     {"007", 3, "007|07|00000111"},  // leading zeros stay
     {"", 0, "|00|00000000"},        // an emptied box stays empty
     {"255", 3, "255|FF|11111111"},
