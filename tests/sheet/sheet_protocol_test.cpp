@@ -16,18 +16,21 @@ TEST(SheetProtocol, StartsInTheStoredStateWithoutRunningRules) {
             "000|  0|0|0|0|");
   EXPECT_FALSE(sheet.focus().has_value());
   // Per field, Text1 to Text35: only the entry fields and the whole address take input, all but
-  // Text32 are shown. The Tab key walks the address octets, then mask octets 2 to 4.
-  std::string enabled, visible, tabOrder;
+  // Text32 are shown, and only the note wraps. The Tab key walks the address octets, then mask
+  // octets 2 to 4.
+  std::string enabled, visible, multiLine, tabOrder;
   std::map<int, int> tabStops;  // field number by tab index
   for (int i = 1; i <= kFieldCount; ++i) {
     const auto f = static_cast<Field>(i);
     enabled += sheet.isEnabled(f) ? '+' : '-';
     visible += sheet.isVisible(f) ? '+' : '-';
+    multiLine += AddressSheet::traits(f).multiLine ? '+' : '-';
     if (AddressSheet::traits(f).tabStop) tabStops[AddressSheet::traits(f).tabIndex] = i;
   }
   for (const auto& [index, field] : tabStops) tabOrder += std::to_string(field) + " ";
   EXPECT_EQ(enabled, "++++------------------+++-----++---");
   EXPECT_EQ(visible, "+++++++++++++++++++++++++++++++-+++");
+  EXPECT_EQ(multiLine, "----------------------------------+");
   EXPECT_EQ(tabOrder, "1 2 3 4 25 24 23 ");
 }
 
@@ -125,7 +128,6 @@ TEST(SelectOnFocus, SelectsAtMostFiveCharactersFromTheStart) {
     sheet.setText(f, mask ? "1234567" : "12");
     sheet.setSelStart(f, 1);
     sheet.setFocus(f);
-    EXPECT_EQ(sheet.focus(), f);
     EXPECT_EQ(sheet.selStart(f), 0);
     EXPECT_EQ(sheet.selLength(f), mask ? 5 : 2);
   }

@@ -27,7 +27,6 @@ class Form1Test : public quorvel::testing::WindowTest {
           std::pair("Text31", "16777216"), std::pair("Text13", "A"), std::pair("Text33", "1")}) {
       QCOMPARE(driver_->text(name), QString::fromLatin1(text));
     }
-    QCOMPARE(driver_->box("Text1")->cursorPosition(), 1);
     QVERIFY(driver_->find<QWidget>("Text35")->isHidden());
   }
 
@@ -102,7 +101,6 @@ class Form1Test : public quorvel::testing::WindowTest {
     QFETCH(QString, nextKey);
     driver_->click("Text31");
     QCOMPARE(WindowDriver::focusName(), QStringLiteral("Text32"));
-    QVERIFY(driver_->find<QWidget>("Text31")->isHidden());
     QCOMPARE(driver_->box("Text32")->selectedText(), QStringLiteral("0"));
 
     WindowDriver::type(QStringLiteral("3232235777"));
