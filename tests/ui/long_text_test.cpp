@@ -43,7 +43,7 @@ bool showsAPartOfTheWhole(const LongLineEdit& box) {
   const bool cutPair =
       !part.isEmpty() && (part.front().isLowSurrogate() || part.back().isHighSurrogate());
   return offset >= 0 && box.wholeText().mid(offset, part.size()) == part && !cutPair &&
-         (part.size() <= 3 * quorvel::forms::TextPart::kReach ||
+         (part.size() <= 3 * qsizetype{quorvel::forms::TextPart::kReach} ||
           box.wholeText().size() <= LongLineEdit::kLongText);
 }
 
