@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QObject>
 
+#include "ui/last_frame.h"
+
 #ifdef Q_OS_UNIX
 #include <sys/socket.h>
 #include <unistd.h>
@@ -32,8 +34,7 @@ void quitGracefullyOnTermination(QObject* owner) {
     notifier->setEnabled(false);
     char byte = 0;
     [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
-    QApplication::closeAllWindows();
-    QApplication::quit();
+    quitAfterLastFrames();
   });
   struct sigaction action {};
   action.sa_handler = onSignal;

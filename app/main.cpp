@@ -5,10 +5,11 @@
 #include "ui/design_font.h"
 #include "ui/form1.h"
 #include "ui/program_icon.h"
+#include "ui/text.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QString::fromLatin1(quorvel::app_info::kTitle));
+  QApplication::setApplicationName(quorvel::uiText(quorvel::app_info::kTitle));
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                           .arg(quorvel::app_info::kVersionMajor)
                                           .arg(quorvel::app_info::kVersionMinor)

@@ -1,6 +1,13 @@
 #include "forms/about_layout.h"
 
+#include "sheet/utf8_text.h"
+
 namespace quorvel::forms {
+
+static_assert(utf8::IsWellFormed(kDescription) && utf8::IsWellFormed(kDisclaimer) &&
+                  utf8::IsWellFormed(kOkCaption) && utf8::IsWellFormed(kSysInfoCaption) &&
+                  utf8::IsWellFormed(kSysInfoAccessibleName),
+              "every text of the About box must be well-formed UTF-8");
 
 std::string aboutCaption(const std::string& title) {
   return "About " + title;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <stdexcept>
+
+#include "sheet/utf8_text.h"
 
 namespace quorvel::forms {
 namespace {
@@ -107,6 +110,18 @@ constexpr std::array<ButtonControl, 3> kButtons{{
     {Button::Command2, "Command2", {5400, 1080, 855, 375}, "Reset", F3, 58, false},
     {Button::Command3, "Command3", {5040, 2040, 1335, 615}, "About This Program", F3, 65, true},
 }};
+
+constexpr bool textsAreUtf8() {
+  auto valid = [](const char* text) { return !text || utf8::IsWellFormed(text); };
+  return valid(kForm1Caption) && valid(kSeparatorAccessibleName) &&
+         std::all_of(kFields.begin(), kFields.end(),
+                     [&](const FieldControl& row) { return valid(row.accessibleName); }) &&
+         std::all_of(std::begin(kLabels), std::end(kLabels),
+                     [&](const LabelControl& row) { return valid(row.caption); }) &&
+         std::all_of(kButtons.begin(), kButtons.end(),
+                     [&](const ButtonControl& row) { return valid(row.caption); });
+}
+static_assert(textsAreUtf8(), "every text of the main window must be well-formed UTF-8");
 
 }  // namespace
 

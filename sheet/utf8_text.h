@@ -23,4 +23,29 @@ namespace quorvel::utf8 {
 // Removes space characters (only those) at both ends.
 [[nodiscard]] std::string TrimSpaces(std::string_view text);
 
+// Whether every byte belongs to a well-formed sequence: no overlong form, surrogate, value past
+// U+10FFFF or cut sequence. The windows' captions are checked with it when they are compiled,
+// so that every toolkit decodes them alike.
+[[nodiscard]] constexpr bool IsWellFormed(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    std::size_t length = 0;
+    if (lead < 0x80U) length = 1;
+    if (lead >= 0xC2U && lead <= 0xDFU) length = 2;
+    if (lead >= 0xE0U && lead <= 0xEFU) length = 3;
+    if (lead >= 0xF0U && lead <= 0xF4U) length = 4;
+    if (length == 0 || at + length > text.size()) return false;
+    // The second byte's range is narrower after E0 (overlong), ED (surrogates), F0 (overlong)
+    // and F4 (past U+10FFFF).
+    const unsigned low = lead == 0xE0U ? 0xA0U : lead == 0xF0U ? 0x90U : 0x80U;
+    const unsigned high = lead == 0xEDU ? 0x9FU : lead == 0xF4U ? 0x8FU : 0xBFU;
+    for (std::size_t i = 1; i < length; ++i) {
+      const auto byte = static_cast<unsigned char>(text[at + i]);
+      if (byte < (i == 1 ? low : 0x80U) || byte > (i == 1 ? high : 0xBFU)) return false;
+    }
+    at += length;
+  }
+  return true;
+}
+
 }  // namespace quorvel::utf8

@@ -1,6 +1,6 @@
 #include "ui/form1.h"
 
-#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <functional>
@@ -11,10 +11,12 @@
 #include "ui/design_font.h"
 #include "ui/field_edit.h"
 #include "ui/frm_about.h"
+#include "ui/last_frame.h"
 #include "ui/palette_rules.h"
 #include "ui/program_icon.h"
 #include "ui/separator_mark.h"
 #include "ui/sheet_binding.h"
+#include "ui/text.h"
 #include "ui/twips.h"
 
 namespace quorvel {
@@ -43,7 +45,7 @@ QWidget* widgetOf(const QWidget& window, const forms::Focusable& control) {
 Form1::Form1(QWidget* parent) : QWidget(parent), binding_(new SheetBinding(sheet_, this)) {
   registerFontSubstitutes();
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QLatin1String(forms::kForm1Caption));
+  setWindowTitle(uiText(forms::kForm1Caption));
   setWindowIcon(programIcon());
   setFont(dialogFont());
   resize(twipsRect(forms::kForm1ClientArea).size());
@@ -65,8 +67,7 @@ Form1::~Form1() {
 
 void Form1::createLabels() {
   for (const forms::LabelControl& row : forms::form1Labels()) {
-    QLabel* label =
-        row.caption ? new QLabel(QLatin1String(row.caption), this) : new SeparatorMark(this);
+    QLabel* label = row.caption ? new QLabel(uiText(row.caption), this) : new SeparatorMark(this);
     label->setObjectName(QLatin1String(row.name));
     label->setGeometry(twipsRect(row.place));
     if (row.caption && row.face != Face::Dialog) label->setFont(faceFont(row.face));
@@ -99,7 +100,7 @@ void Form1::createFields() {
       widget = edit;
     }
     widget->setObjectName(nameOf(row.field));
-    widget->setAccessibleName(QLatin1String(row.accessibleName));
+    widget->setAccessibleName(uiText(row.accessibleName));
     widget->setGeometry(twipsRect(row.place));
     if (row.face != Face::Dialog) widget->setFont(faceFont(row.face));
     widget->setFocusPolicy(traits.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -108,7 +109,7 @@ void Form1::createFields() {
 
 void Form1::createButtons() {
   for (const forms::ButtonControl& row : forms::form1Buttons()) {
-    auto* button = new CaptionButton(QLatin1String(row.caption), this);
+    auto* button = new CaptionButton(uiText(row.caption), this);
     button->setObjectName(QLatin1String(row.name));
     button->setGeometry(twipsRect(row.place));
     button->setFont(faceFont(row.face));
@@ -134,9 +135,16 @@ void Form1::showEvent(QShowEvent* event) {
   binding_->enterFirstField();
 }
 
+void Form1::closeEvent(QCloseEvent* event) {
+  if (putOffUntilLastFrame(this, [this] { close(); })) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
 void Form1::exitProgram() {
-  QApplication::closeAllWindows();
-  QCoreApplication::quit();
+  quitAfterLastFrames();
 }
 
 void Form1::showAbout() {

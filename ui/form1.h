@@ -24,6 +24,7 @@ class Form1 : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void createFields();

@@ -7,9 +7,11 @@
 #include "quorvel_ui/app_info.h"
 #include "ui/design_font.h"
 #include "ui/etched_rule.h"
+#include "ui/last_frame.h"
 #include "ui/palette_rules.h"
 #include "ui/program_icon.h"
 #include "ui/system_info.h"
+#include "ui/text.h"
 #include "ui/twips.h"
 
 namespace quorvel {
@@ -50,8 +52,8 @@ frmAbout::frmAbout(QWidget* parent)
 
   lblTitle_ = addLabel(this, forms::kLblTitle, QString(), true);
   lblVersion_ = addLabel(this, forms::kLblVersion, QString(), false);
-  addLabel(this, forms::kLblDescription, QLatin1String(forms::kDescription), true);
-  addLabel(this, forms::kLblDisclaimer, QLatin1String(forms::kDisclaimer), true);
+  addLabel(this, forms::kLblDescription, uiText(forms::kDescription), true);
+  addLabel(this, forms::kLblDisclaimer, uiText(forms::kDisclaimer), true);
 
   auto* line1 = new EtchedRule(this);
   line1->setObjectName(QStringLiteral("Line1"));
@@ -60,15 +62,15 @@ frmAbout::frmAbout(QWidget* parent)
                      twipsToPixels(shade.right - shade.left + kTwipsPerPixel - 1),
                      shade.pixels + forms::kLine1Light.pixels);
 
-  cmdOK_ = new QPushButton(QLatin1String(forms::kOkCaption), this);
+  cmdOK_ = new QPushButton(uiText(forms::kOkCaption), this);
   cmdOK_->setObjectName(QLatin1String(forms::kCmdOK.name));
   cmdOK_->setGeometry(twipsRect(forms::kCmdOK.place));
   cmdOK_->setDefault(true);
 
-  cmdSysInfo_ = new QPushButton(QLatin1String(forms::kSysInfoCaption), this);
+  cmdSysInfo_ = new QPushButton(uiText(forms::kSysInfoCaption), this);
   cmdSysInfo_->setObjectName(QLatin1String(forms::kCmdSysInfo.name));
   cmdSysInfo_->setGeometry(twipsRect(forms::kCmdSysInfo.place));
-  cmdSysInfo_->setAccessibleName(QLatin1String(forms::kSysInfoAccessibleName));
+  cmdSysInfo_->setAccessibleName(uiText(forms::kSysInfoAccessibleName));
 
   setTabOrder(cmdOK_, cmdSysInfo_);
   cmdOK_->setFocus();
@@ -81,10 +83,14 @@ frmAbout::frmAbout(QWidget* parent)
 }
 
 void frmAbout::Form_Load() {
-  setWindowTitle(QString::fromStdString(forms::aboutCaption(app_info::kTitle)));
-  lblVersion_->setText(QString::fromStdString(forms::versionText(
-      app_info::kVersionMajor, app_info::kVersionMinor, app_info::kVersionPatch)));
-  lblTitle_->setText(QString::fromLatin1(app_info::kTitle));
+  setWindowTitle(uiText(forms::aboutCaption(app_info::kTitle)));
+  lblVersion_->setText(uiText(forms::versionText(app_info::kVersionMajor, app_info::kVersionMinor,
+                                                 app_info::kVersionPatch)));
+  lblTitle_->setText(uiText(app_info::kTitle));
+}
+
+void frmAbout::done(int result) {
+  if (!putOffUntilLastFrame(this, [this, result] { QDialog::done(result); })) QDialog::done(result);
 }
 
 void frmAbout::cmdSysInfo_Click() {

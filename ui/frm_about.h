@@ -17,6 +17,9 @@ class frmAbout : public QDialog {
 
   void StartSysInfo();
 
+ protected:
+  void done(int result) override;
+
  private:
   void Form_Load();
   void cmdSysInfo_Click();

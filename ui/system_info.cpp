@@ -5,13 +5,27 @@
 #include "quorvel_ui/app_info.h"
 #include "sysinfo/native_platform.h"
 #include "sysinfo/start_sys_info.h"
+#include "ui/last_frame.h"
+#include "ui/text.h"
 
 namespace quorvel {
 namespace {
 
+// Closes once its last frame is done, as every window does.
+class MessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void done(int result) override {
+    if (!putOffUntilLastFrame(this, [this, result] { QMessageBox::done(result); })) {
+      QMessageBox::done(result);
+    }
+  }
+};
+
 void showMessageBox(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(app_info::kTitle), text, QMessageBox::Ok,
-                  parent);
+  MessageBox box(QMessageBox::NoIcon, uiText(app_info::kTitle), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -39,7 +53,7 @@ class WindowPlatform : public sysinfo::NativePlatform {
  public:
   explicit WindowPlatform(QWidget* parent) : parent_(parent) {}
   void ShowMessage(const std::string& text, const std::string& /*caption: the title*/) override {
-    showMessage(parent_, QString::fromStdString(text));
+    showMessage(parent_, uiText(text));
   }
 
  private:

@@ -88,5 +88,14 @@ TEST(Utf8Text, CountsCharacters) {
   for (const auto& c : cases) EXPECT_EQ(utf8::CharCount(c.in), c.out) << c.in;
 }
 
+// The captions' build check: each lead's edges pass; overlong forms, surrogates, values past
+// U+10FFFF and cut sequences fail it.
+static_assert(utf8::IsWellFormed(
+    "a\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
+static_assert(!utf8::IsWellFormed("\xC1\xBF") && !utf8::IsWellFormed("\xE0\x9F\xBF") &&
+              !utf8::IsWellFormed("\xED\xA0\x80") && !utf8::IsWellFormed("\xF0\x8F\xBF\xBF") &&
+              !utf8::IsWellFormed("\xF4\x90\x80\x80") && !utf8::IsWellFormed("\xE2\x82") &&
+              !utf8::IsWellFormed("\xE2\x82z"));
+
 }  // namespace
 }  // namespace quorvel::testing

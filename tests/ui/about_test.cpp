@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <cerrno>
 
 #include "tests/ui/window_driver.h"
@@ -97,11 +98,12 @@ class AboutTest : public quorvel::testing::WindowTest {
     QPointer<QWidget> about = driver_->openAbout();
     QVERIFY(about);
     bool aliveAfterMainWindow = false;
-    QTimer::singleShot(0, this, [this] { driver_->form().close(); });
-    QTimer::singleShot(100, this, [&] {
-      aliveAfterMainWindow = !about.isNull() && about->isVisible();
+    QObject scope;  // on Wayland the main window hides a moment after the close
+    connect(driver_->form().windowHandle(), &QWindow::visibleChanged, &scope, [&](bool visible) {
+      aliveAfterMainWindow = !visible && !about.isNull() && about->isVisible();
       if (about) about->close();
     });
+    QTimer::singleShot(0, this, [this] { driver_->form().close(); });
     const int code = runProgramUntilItEnds();
     QVERIFY(aliveAfterMainWindow);
     QCOMPARE(code, 0);
