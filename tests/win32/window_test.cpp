@@ -118,8 +118,13 @@ TEST_F(WindowTest, TabWalksTheOpenBoxesAndAWindowSwitchKeepsTheCaret) {
 
 // A click enters a box with the sheet's selection (the number's box hands the focus on to the one
 // it is edited in). A long text goes to the sheet whole; the control holds the part at the caret.
+// Only a focused button, which Enter presses, shows the default frame: not after a click takes the
+// focus from the About button, nor after Tab from the number's box, which hands the focus on to
+// the first octet as the dialog keys give it to that button.
 TEST_F(WindowTest, AClickEntersABoxAndLongPastesReachTheSheetWhole) {
   const std::u16string megabyte(1 << 20, u'1');
+  const HWND about = form().button(Button::Command3);
+  press(VK_TAB, {VK_SHIFT});  // to the About button
   const struct {
     Field clicked, edited;
     std::size_t kept;  // an octet keeps three digits
@@ -142,6 +147,9 @@ TEST_F(WindowTest, AClickEntersABoxAndLongPastesReachTheSheetWhole) {
   type(u"2");
   EXPECT_EQ(sheet().text(Text32), std::string("2").append(megabyte.size(), '1'));
   EXPECT_EQ(windowText(box(Text32)).substr(0, 3), u"211");
+  EXPECT_NE(GetWindowLongW(about, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  press(VK_TAB);
+  EXPECT_NE(GetWindowLongW(about, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 }
 
 // Enter in a box presses nothing; on the focused About button it opens one box, which a click on
