@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "sysinfo/native_platform.h"
 #include "sysinfo/start_sys_info.h"
@@ -147,7 +148,8 @@ void AboutWindow::buttonFocused(HWND button) {
   SendMessageW(sysInfo_, BM_SETSTYLE, button == sysInfo_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
-// The icon picture and Line1, the etched rule: grey, one pixel, over white, two.
+// The icon picture and Line1, the etched rule: grey, one pixel, over white, two; in a
+// high-contrast theme, the system's shadow and highlight.
 void AboutWindow::paint() {
   PAINTSTRUCT ps{};
   HDC dc = BeginPaint(hwnd_, &ps);
@@ -160,12 +162,14 @@ void AboutWindow::paint() {
     DrawIconEx(dc, (box.left + box.right - size) / 2, (box.top + box.bottom - size) / 2, icon_,
                size, size, 0, nullptr, DI_NORMAL);
   }
-  for (const forms::RuleLine& line : {forms::kLine1Shade, forms::kLine1Light}) {
+  const bool system = highContrast();
+  for (const auto& [line, themed] : {std::pair{forms::kLine1Shade, COLOR_BTNSHADOW},
+                                     std::pair{forms::kLine1Light, COLOR_BTNHIGHLIGHT}}) {
     const int left = forms::twipsToPixels(line.left, dpi_);
     const int right = forms::twipsToPixels(line.right, dpi_) + 1;
     const int top = forms::twipsToPixels(line.top, dpi_);
     const RECT r{left, top, right, top + scaled(line.pixels, dpi_)};
-    HBRUSH brush = CreateSolidBrush(colour(line.colour));
+    HBRUSH brush = CreateSolidBrush(system ? GetSysColor(themed) : colour(line.colour));
     FillRect(dc, &r, brush);
     DeleteObject(brush);
   }
@@ -200,10 +204,11 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC: {
       const auto dc = reinterpret_cast<HDC>(wParam);
       const auto label = reinterpret_cast<HWND>(lParam);
-      // Title, description and notice are black whatever the system's text colour.
+      const COLORREF face = GetSysColor(COLOR_BTNFACE);
+      // Title, description and notice are black where black reads on the face colour.
       const bool black = label != control(forms::kLblVersion.name);
-      SetTextColor(dc, black ? RGB(0, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      SetTextColor(dc, black ? readableText(RGB(0, 0, 0), face) : GetSysColor(COLOR_WINDOWTEXT));
+      SetBkColor(dc, face);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_PAINT:

@@ -22,6 +22,8 @@ using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 using SetAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
 using SetProcessDpiAwareFn = BOOL(WINAPI*)();
 
+constexpr double kReadable = 4.5;  // the least contrast of small text
+
 double linear(unsigned channel) {
   const double c = channel / 255.0;
   return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -209,8 +211,19 @@ double contrast(COLORREF a, COLORREF b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+bool highContrast() {
+  HIGHCONTRASTW settings{};
+  settings.cbSize = sizeof settings;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof settings, &settings, 0) != FALSE &&
+         (settings.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+COLORREF readableText(COLORREF wanted, COLORREF background) {
+  const bool reads = !highContrast() && contrast(wanted, background) >= kReadable;
+  return reads ? wanted : GetSysColor(COLOR_WINDOWTEXT);
+}
+
 COLORREF readableGrey(COLORREF grey, COLORREF text, COLORREF background) {
-  constexpr double kReadable = 4.5;
   COLORREF shade = grey;
   // Sixteen steps from the grey to the text colour; the text colour itself reads best.
   for (int step = 1; step <= 16 && contrast(shade, background) < kReadable; ++step) {

@@ -69,6 +69,11 @@ class FontSet {
 
 // WCAG's contrast ratio of two colours, from 1 to 21.
 [[nodiscard]] double contrast(COLORREF a, COLORREF b);
+// Whether a high-contrast theme is on: its system colours then replace every fixed one.
+[[nodiscard]] bool highContrast();
+// A fixed text colour where it reads at 4.5:1 on the background and no high-contrast theme is on;
+// the system's window-text colour otherwise.
+[[nodiscard]] COLORREF readableText(COLORREF wanted, COLORREF background);
 // The system's grey for disabled text, darkened towards the text colour until it reads at 4.5:1
 // on the background; left as it is where it already does.
 [[nodiscard]] COLORREF readableGrey(COLORREF grey, COLORREF text, COLORREF background);

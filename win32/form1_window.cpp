@@ -211,6 +211,11 @@ LRESULT Form1Window::staticColours(HDC dc, HWND control) {
   for (const auto& [row, hwnd] : labels_) {
     if (hwnd != control || row->banner == forms::Banner::None) continue;
     SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    // A high-contrast theme's highlight replaces the banner's own colour.
+    if (highContrast()) {
+      SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_HIGHLIGHT));
+    }
     SetBkColor(dc, colour(forms::bannerColour(row->banner)));
     return reinterpret_cast<LRESULT>(row->banner == forms::Banner::Blue ? blue_ : teal_);
   }

@@ -213,6 +213,35 @@ TEST_F(WindowTest, AltSInTheAboutBoxSaysWhenThereIsNoTool) {
   EXPECT_EQ(owner, program_->aboutBox()->hwnd());
 }
 
+// The About box's title, description and notice are black where black reads on the face colour,
+// else in the system's text colour, also after the system's colours change while it is open.
+TEST_F(WindowTest, TheAboutBoxTextReadsOnTheSystemColours) {
+  click(form().button(Button::Command3));
+  const int ids[] = {COLOR_BTNFACE, COLOR_WINDOWTEXT};
+  const COLORREF saved[] = {GetSysColor(ids[0]), GetSysColor(ids[1])};
+  // The face and text colours, and the labels' ink: their pixel that stands out most.
+  const COLORREF themes[][3] = {{RGB(32, 32, 32), RGB(230, 230, 230), RGB(230, 230, 230)},
+                                {RGB(240, 240, 240), RGB(0, 0, 128), RGB(0, 0, 0)}};
+  for (const auto& theme : themes) {
+    SetSysColors(2, ids, theme);
+    pump();
+    for (const auto* label : {&forms::kLblTitle, &forms::kLblDescription, &forms::kLblDisclaimer}) {
+      const HWND control = program_->aboutBox()->control(label->name);
+      RECT r{};
+      GetClientRect(control, &r);
+      HDC dc = GetDC(control);
+      COLORREF ink = theme[0];
+      for (int i = 0; i < r.right * r.bottom; ++i) {
+        const COLORREF pixel = GetPixel(dc, i % r.right, i / r.right);
+        if (contrast(pixel, theme[0]) > contrast(ink, theme[0])) ink = pixel;
+      }
+      ReleaseDC(control, dc);
+      EXPECT_EQ(ink, theme[2]) << label->name;
+    }
+  }
+  SetSysColors(2, ids, saved);
+}
+
 // A control at its place, in the designed face where the layout fixes it; its caption laid out by
 // `format` (0: none) fits its room (a button's, with no DT_NOPREFIX, inside the frame) uncut, and
 // a button drawing it (DT_CENTER alone) shows every line. A disabled box draws its text in its own
