@@ -1,11 +1,12 @@
 // Opens one window, waits until its first paint has finished, prints the monotonic clock at that
 // moment in nanoseconds and the process's peak resident size so far in kB, and exits. "quorvel"
 // starts as the program does and opens the main window over a fresh sheet; "bare" opens a plain
-// window with the same 66 controls (35 boxes, 28 labels, 3 buttons) and no logic.
+// window with the same 66 controls (35 boxes, 28 labels, 3 buttons) and no logic, in one face;
+// "faces" the same bare window, each control in the face the main window gives it.
 //
-// "compare [runs]" starts itself that many times in each mode, the two modes taking turns so that
-// both see the same machine, and prints the medians and their ratios (offscreen unless
-// QT_QPA_PLATFORM says otherwise).
+// "compare [runs]" starts itself that many times in each mode, the modes taking turns so that
+// all see the same machine, and prints the medians and quorvel's ratios to the two others
+// (offscreen unless QT_QPA_PLATFORM says otherwise).
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -27,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/form1_layout.h"
 #include "quorvel_ui/app_info.h"
 #include "ui/design_font.h"
 #include "ui/form1.h"
@@ -55,18 +57,33 @@ long peakResidentKb() {
   return 0;
 }
 
-std::unique_ptr<QWidget> bareWindow() {
+// With `designed`, each control takes the face of its counterpart in the main window's layout.
+std::unique_ptr<QWidget> bareWindow(bool designed) {
+  using quorvel::forms::Face;
   auto window = std::make_unique<QWidget>();
   window->resize(434, 437);
   int n = 0;
-  const auto place = [&n](QWidget* w) {
+  const auto place = [&n, designed](QWidget* w, Face face) {
     w->setGeometry(8 + (n % 6) * 70, 8 + (n / 6) * 34, 60, 19);
+    if (designed && face != Face::Dialog) {
+      const quorvel::forms::DesignedFont font = quorvel::forms::fontOf(face);
+      w->setFont(quorvel::designFont(font.family, font.points, font.bold));
+    }
     ++n;
   };
-  for (int i = 0; i < 34; ++i) place(new QLineEdit(QStringLiteral("000"), window.get()));
-  place(new QPlainTextEdit(window.get()));
-  for (int i = 0; i < 28; ++i) place(new QLabel(QStringLiteral("Label"), window.get()));
-  for (int i = 0; i < 3; ++i) place(new QPushButton(QStringLiteral("Button"), window.get()));
+  for (const auto& row : quorvel::forms::form1Fields()) {
+    if (row.field == quorvel::Field::Text35) {
+      place(new QPlainTextEdit(window.get()), row.face);
+    } else {
+      place(new QLineEdit(QStringLiteral("000"), window.get()), row.face);
+    }
+  }
+  for (const auto& row : quorvel::forms::form1Labels()) {
+    place(new QLabel(QStringLiteral("Label"), window.get()), row.face);
+  }
+  for (const auto& row : quorvel::forms::form1Buttons()) {
+    place(new QPushButton(QStringLiteral("Button"), window.get()), row.face);
+  }
   return window;
 }
 
@@ -136,12 +153,13 @@ double median(std::vector<double> values) {
 
 int compare(int runs) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  std::vector<double> ms[2];
-  std::vector<double> mb[2];
-  const char* modes[2] = {"quorvel", "bare"};
+  constexpr int kModes = 3;
+  std::vector<double> ms[kModes];
+  std::vector<double> mb[kModes];
+  const char* modes[kModes] = {"quorvel", "faces", "bare"};
   for (int i = 0; i < runs; ++i) {
-    for (int k = 0; k < 2; ++k) {
-      const int m = (i + k) % 2;  // each mode goes first every other round
+    for (int k = 0; k < kModes; ++k) {
+      const int m = (i + k) % kModes;  // each mode goes first in turn
       Sample sample{};
       if (!measure(modes[m], sample)) {
         std::fprintf(stderr, "the %s probe failed\n", modes[m]);
@@ -151,12 +169,14 @@ int compare(int runs) {
       mb[m].push_back(sample.mb);
     }
   }
-  for (int m = 0; m < 2; ++m) {
+  for (int m = 0; m < kModes; ++m) {
     std::printf("%-8s %6.1f ms %6.1f MB peak (medians of %d)\n", modes[m], median(ms[m]),
                 median(mb[m]), runs);
   }
-  std::printf("ratio    %6.2f    %6.2f\n", median(ms[0]) / median(ms[1]),
-              median(mb[0]) / median(mb[1]));
+  for (int m = 1; m < kModes; ++m) {
+    std::printf("quorvel / %-5s %6.3f  %6.3f\n", modes[m], median(ms[0]) / median(ms[m]),
+                median(mb[0]) / median(mb[m]));
+  }
   return 0;
 }
 
@@ -168,11 +188,15 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+  const bool faces = argc > 1 && std::strcmp(argv[1], "faces") == 0;
   FirstPaint probe;
   app.installEventFilter(&probe);
   std::unique_ptr<QWidget> window;
   if (bare) {
-    window = bareWindow();
+    window = bareWindow(false);
+  } else if (faces) {  // the program's faces, nothing else of it
+    quorvel::useDialogFontThroughout();
+    window = bareWindow(true);
   } else {  // what the program's main does before its window
     QApplication::setApplicationName(QString::fromLatin1(quorvel::app_info::kTitle));
     QApplication::setWindowIcon(quorvel::programIcon());
