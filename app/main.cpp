@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/graceful_quit.h"
-#include "quorvel_ui/app_info.h"
+#include "forms/program_identity.h"
 #include "ui/design_font.h"
 #include "ui/form1.h"
 #include "ui/program_icon.h"
@@ -9,11 +9,11 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(quorvel::uiText(quorvel::app_info::kTitle));
+  QApplication::setApplicationName(quorvel::uiText(quorvel::forms::kTitle));
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                          .arg(quorvel::app_info::kVersionMajor)
-                                          .arg(quorvel::app_info::kVersionMinor)
-                                          .arg(quorvel::app_info::kVersionPatch));
+                                          .arg(quorvel::forms::kVersionMajor)
+                                          .arg(quorvel::forms::kVersionMinor)
+                                          .arg(quorvel::forms::kVersionRevision));
   QApplication::setWindowIcon(quorvel::programIcon());
   quorvel::useDialogFontThroughout();
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "forms/about_layout.h"
-#include "quorvel_ui/app_info.h"
+#include "forms/program_identity.h"
 #include "ui/design_font.h"
 #include "ui/etched_rule.h"
 #include "ui/last_frame.h"
@@ -83,10 +83,10 @@ frmAbout::frmAbout(QWidget* parent)
 }
 
 void frmAbout::Form_Load() {
-  setWindowTitle(uiText(forms::aboutCaption(app_info::kTitle)));
-  lblVersion_->setText(uiText(forms::versionText(app_info::kVersionMajor, app_info::kVersionMinor,
-                                                 app_info::kVersionPatch)));
-  lblTitle_->setText(uiText(app_info::kTitle));
+  setWindowTitle(uiText(forms::aboutCaption(forms::kTitle)));
+  lblVersion_->setText(uiText(
+      forms::versionText(forms::kVersionMajor, forms::kVersionMinor, forms::kVersionRevision)));
+  lblTitle_->setText(uiText(forms::kTitle));
 }
 
 void frmAbout::done(int result) {

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "quorvel_ui/app_info.h"
+#include "forms/program_identity.h"
 #include "sysinfo/native_platform.h"
 #include "sysinfo/start_sys_info.h"
 #include "ui/last_frame.h"
@@ -25,7 +25,7 @@ class MessageBox : public QMessageBox {
 };
 
 void showMessageBox(QWidget* parent, const QString& text) {
-  MessageBox box(QMessageBox::NoIcon, uiText(app_info::kTitle), text, QMessageBox::Ok, parent);
+  MessageBox box(QMessageBox::NoIcon, uiText(forms::kTitle), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -64,7 +64,7 @@ class WindowPlatform : public sysinfo::NativePlatform {
 
 void startSystemInformation(QWidget* parent) {
   WindowPlatform platform(parent);
-  sysinfo::StartSysInfo(platform, app_info::kTitle);
+  sysinfo::StartSysInfo(platform, forms::kTitle);
 }
 
 }  // namespace quorvel

@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "forms/program_identity.h"
 #include "sysinfo/native_platform.h"
 #include "sysinfo/start_sys_info.h"
-#include "win32/program_identity.h"
 #include "win32/text.h"
 #include "win32/top_window.h"
 
@@ -116,10 +116,12 @@ void AboutWindow::place(int dpi) {
 
 void AboutWindow::Form_Load() {
   ++loads_;
-  SetWindowTextW(hwnd_, wide(forms::aboutCaption(kTitle)).c_str());
-  SetWindowTextW(control(forms::kLblVersion.name),
-                 wide(forms::versionText(kVersionMajor, kVersionMinor, kVersionRevision)).c_str());
-  SetWindowTextW(control(forms::kLblTitle.name), wide(kTitle).c_str());
+  SetWindowTextW(hwnd_, wide(forms::aboutCaption(forms::kTitle)).c_str());
+  SetWindowTextW(
+      control(forms::kLblVersion.name),
+      wide(forms::versionText(forms::kVersionMajor, forms::kVersionMinor, forms::kVersionRevision))
+          .c_str());
+  SetWindowTextW(control(forms::kLblTitle.name), wide(forms::kTitle).c_str());
 }
 
 void AboutWindow::bringToFront() {
@@ -138,7 +140,7 @@ void AboutWindow::cmdSysInfo_Click() {
 
 void AboutWindow::StartSysInfo() {
   BoxPlatform platform(hwnd_);
-  sysinfo::StartSysInfo(platform, kTitle);
+  sysinfo::StartSysInfo(platform, forms::kTitle);
 }
 
 // As in a dialog, the focused button is the default one; OK is it otherwise.

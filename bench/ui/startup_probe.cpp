@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "forms/form1_layout.h"
-#include "quorvel_ui/app_info.h"
+#include "forms/program_identity.h"
 #include "ui/design_font.h"
 #include "ui/form1.h"
 #include "ui/program_icon.h"
@@ -198,7 +198,7 @@ int main(int argc, char* argv[]) {
     quorvel::useDialogFontThroughout();
     window = bareWindow(true);
   } else {  // what the program's main does before its window
-    QApplication::setApplicationName(QString::fromLatin1(quorvel::app_info::kTitle));
+    QApplication::setApplicationName(QString::fromLatin1(quorvel::forms::kTitle));
     QApplication::setWindowIcon(quorvel::programIcon());
     quorvel::useDialogFontThroughout();
     window = std::make_unique<quorvel::Form1>();
