@@ -1,5 +1,7 @@
 #include "forms/sheet_presenter.h"
 
+#include "forms/form1_layout.h"
+
 #include <climits>
 #include <optional>
 #include <stdexcept>
@@ -25,17 +27,17 @@ class Raised {
 }  // namespace
 
 BoxView& SheetPresenter::view(Field f) {
-  BoxView* box = views_[index(f)];
+  BoxView* box = views_[IndexOf(f)];
   // A window that leaves a field without a box is built wrong; say which, rather than crash.
-  if (!box) throw std::logic_error("no box is bound to Text" + std::to_string(index(f) + 1));
+  if (!box) throw std::logic_error("no box is bound to " + fieldName(f));
   return *box;
 }
 
 void SheetPresenter::edited(Field field, std::u16string_view text, int cursor) {
   if (pushing_) return;
   std::string utf8 = toUtf8(text);
-  shown_[index(field)] = utf8;
-  written_[index(field)] = true;
+  shown_[IndexOf(field)] = utf8;
+  written_[IndexOf(field)] = true;
   sheet_.edit(field, std::move(utf8), charactersIn(text, cursor));
   refresh();
 }
@@ -66,8 +68,7 @@ void SheetPresenter::buttonClicked(Button button) {
 void SheetPresenter::enterFirstField() {
   std::optional<Field> first;
   int lowest = INT_MAX;
-  for (int i = 1; i <= kFieldCount; ++i) {
-    const auto f = static_cast<Field>(i);
+  for (const Field f : kAllFields) {
     const FieldTraits traits = AddressSheet::traits(f);
     if (traits.tabStop && traits.tabIndex < lowest && sheet_.isEnabled(f) && sheet_.isVisible(f)) {
       lowest = traits.tabIndex;
@@ -80,12 +81,11 @@ void SheetPresenter::enterFirstField() {
 
 void SheetPresenter::refresh() {
   const Raised guard(pushing_);
-  for (int i = 1; i <= kFieldCount; ++i) pushText(static_cast<Field>(i));
+  for (const Field f : kAllFields) pushText(f);
 
   // Boxes appear before the focus moves and disappear after it, so that the toolkit never has
   // to move the focus off a box that vanishes.
-  for (int i = 1; i <= kFieldCount; ++i) {
-    const auto f = static_cast<Field>(i);
+  for (const Field f : kAllFields) {
     BoxView& v = view(f);
     if (sheet_.isVisible(f) && !v.isShown()) v.setShown(true);
     if (sheet_.isEnabled(f) && !v.isEnabled()) v.setEnabled(true);
@@ -97,8 +97,7 @@ void SheetPresenter::refresh() {
     pushSelection(*holder);
   }
 
-  for (int i = 1; i <= kFieldCount; ++i) {
-    const auto f = static_cast<Field>(i);
+  for (const Field f : kAllFields) {
     BoxView& v = view(f);
     const bool hide = !sheet_.isVisible(f) && v.isShown();
     const bool disable = !sheet_.isEnabled(f) && v.isEnabled();
@@ -113,16 +112,16 @@ void SheetPresenter::refresh() {
 
 void SheetPresenter::pushText(Field f) {
   const std::string& text = sheet_.text(f);
-  std::string& shown = shown_[index(f)];
-  if (written_[index(f)] && shown == text) return;
+  std::string& shown = shown_[IndexOf(f)];
+  if (written_[IndexOf(f)] && shown == text) return;
   shown = text;
-  written_[index(f)] = true;
+  written_[IndexOf(f)] = true;
   view(f).showText(toUtf16(text));
   pushSelection(f);
 }
 
 void SheetPresenter::pushSelection(Field f) {
-  const std::string& text = shown_[index(f)];
+  const std::string& text = shown_[IndexOf(f)];
   const int start = unitsBefore(text, sheet_.selStart(f));
   const int end = unitsBefore(text, sheet_.selStart(f) + sheet_.selLength(f));
   BoxView& v = view(f);

@@ -17,7 +17,7 @@ class SheetPresenter {
  public:
   explicit SheetPresenter(AddressSheet& sheet) : sheet_(sheet) {}
 
-  void bind(Field field, BoxView& view) { views_[index(field)] = &view; }
+  void bind(Field field, BoxView& view) { views_[IndexOf(field)] = &view; }
 
   // The user changed a box's text; the cursor is where the edit left it (UTF-16 units).
   void edited(Field field, std::u16string_view text, int cursor);
@@ -37,7 +37,6 @@ class SheetPresenter {
   [[nodiscard]] bool pushing() const { return pushing_; }
 
  private:
-  static std::size_t index(Field f) { return static_cast<std::size_t>(f) - 1; }
   BoxView& view(Field f);
   void pushText(Field f);
   void pushSelection(Field f);

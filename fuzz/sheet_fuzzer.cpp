@@ -81,7 +81,7 @@ std::string Text(Input& in, std::size_t length) {
 }
 
 Field AnyField(Input& in) {
-  return static_cast<Field>(in.byte() % quorvel::kFieldCount + 1);
+  return quorvel::kAllFields[in.byte() % quorvel::kFieldCount];
 }
 
 // Fields whose assignment runs a rule; assigning a display field directly would bypass the
@@ -173,8 +173,7 @@ void CheckInvariants(const AddressSheet& sheet) {
       Fail("focus on a closed field", *focus, sheet.text(*focus));
     }
   }
-  for (int i = 1; i <= quorvel::kFieldCount; ++i) {
-    const auto f = static_cast<Field>(i);
+  for (const Field f : quorvel::kAllFields) {
     const auto length = static_cast<int>(utf8::CharCount(sheet.text(f)));
     if (sheet.selStart(f) < 0 || sheet.selLength(f) < 0 ||
         sheet.selStart(f) + sheet.selLength(f) > length) {
@@ -211,7 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       case 2: {
         sheet.clearFocus();  // a button takes the focus
-        const auto button = static_cast<Button>(in.byte() % 3 + 1);
+        const Button button = quorvel::kAllButtons[in.byte() % quorvel::kButtonCount];
         sheet.click(button);
         break;
       }

@@ -57,10 +57,6 @@ constexpr std::array<InitialField, kFieldCount> kInitialFields{{
     {Field::Text35, "", false, true, {false, 64, true}},       // note
 }};
 
-constexpr std::size_t IndexOf(Field f) {
-  return static_cast<std::size_t>(f) - 1;
-}
-
 // The table is indexed by field: each row must stand at its own field's place.
 constexpr bool rowsInFieldOrder() {
   for (std::size_t i = 0; i < kInitialFields.size(); ++i) {

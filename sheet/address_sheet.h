@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -50,6 +51,42 @@ inline constexpr int kFieldCount = 35;
 
 // The three buttons of the main window: EXIT, Reset, About This Program.
 enum class Button : std::uint8_t { Command1 = 1, Command2, Command3 };
+inline constexpr int kButtonCount = 3;
+
+// A field's or button's place in a table that holds one entry for each, in their order.
+constexpr std::size_t IndexOf(Field f) {
+  return static_cast<std::size_t>(f) - static_cast<std::size_t>(Field::Text1);
+}
+constexpr std::size_t IndexOf(Button b) {
+  return static_cast<std::size_t>(b) - static_cast<std::size_t>(Button::Command1);
+}
+
+// Every field, Text1 to Text35; every button, Command1 to Command3.
+inline constexpr std::array<Field, kFieldCount> kAllFields = [] {
+  std::array<Field, kFieldCount> all{};
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    all[i] = static_cast<Field>(i + static_cast<std::size_t>(Field::Text1));
+  }
+  return all;
+}();
+inline constexpr std::array<Button, kButtonCount> kAllButtons{Button::Command1, Button::Command2,
+                                                              Button::Command3};
+
+// An octet's entry field with the hexadecimal and binary fields that show it.
+struct OctetGroup {
+  Field entry, hex, binary;
+};
+// The address's octets and the mask's, octet 1 first (the mask's boxes are named right to left).
+inline constexpr std::array<OctetGroup, 4> kAddressOctets{
+    {{Field::Text1, Field::Text5, Field::Text9},
+     {Field::Text2, Field::Text6, Field::Text10},
+     {Field::Text3, Field::Text7, Field::Text11},
+     {Field::Text4, Field::Text8, Field::Text12}}};
+inline constexpr std::array<OctetGroup, 4> kMaskOctets{
+    {{Field::Text26, Field::Text22, Field::Text18},
+     {Field::Text25, Field::Text21, Field::Text17},
+     {Field::Text24, Field::Text20, Field::Text16},
+     {Field::Text23, Field::Text19, Field::Text15}}};
 
 // Attributes of a field that never change at run time.
 struct FieldTraits {
@@ -105,11 +142,6 @@ class AddressSheet {
     int selStart = 0;
     int selLength = 0;
   };
-  // An entry field with the hexadecimal and binary fields that show it.
-  struct FieldGroup {
-    Field entry, hex, binary;
-  };
-
   // Marks one operation; when the outermost one returns, the focus settles.
   class OperationScope {
    public:
@@ -122,10 +154,8 @@ class AddressSheet {
     AddressSheet& sheet_;
   };
 
-  [[nodiscard]] const FieldState& state(Field f) const {
-    return fields_[static_cast<std::size_t>(f) - 1];
-  }
-  FieldState& state(Field f) { return fields_[static_cast<std::size_t>(f) - 1]; }
+  [[nodiscard]] const FieldState& state(Field f) const { return fields_[IndexOf(f)]; }
+  FieldState& state(Field f) { return fields_[IndexOf(f)]; }
   [[nodiscard]] double number(Field f) const;  // the field's text read with ToNumber
 
   void runChangeRule(Field f);
@@ -141,18 +171,18 @@ class AddressSheet {
   void Form1_Text2_Change();
   void Form1_Text3_Change();
   void Form1_Text4_Change();
-  void runOctetRule(const FieldGroup& group);
-  void guardOctetText(const FieldGroup& group);
+  void runOctetRule(const OctetGroup& group);
+  void guardOctetText(const OctetGroup& group);
   void showWholeAddress();
   // The two forms every octet and mask rule shows: hexadecimal from the entry, binary from that.
-  void showHex(const FieldGroup& group);
-  void showBinary(const FieldGroup& group);
+  void showHex(const OctetGroup& group);
+  void showBinary(const OctetGroup& group);
 
   // Mask octets: octet 2 alone, octets 3 and 4 one rule over two field groups.
   void Form1_Text25_Change();
   void Form1_Text24_Change();
   void Form1_Text23_Change();
-  void runCountedMaskRule(const FieldGroup& group);
+  void runCountedMaskRule(const OctetGroup& group);
 
   // Bit counts and totals.
   void Form1_Text28_Change();

@@ -8,7 +8,7 @@
 namespace quorvel {
 
 void AddressSheet::Form1_Text1_Change() {
-  const FieldGroup group{Field::Text1, Field::Text5, Field::Text9};
+  const OctetGroup& group = kAddressOctets[0];
   guardOctetText(group);
   showHex(group);
   showWholeAddress();
@@ -27,13 +27,10 @@ void AddressSheet::applyAddressClass() {
   put(Field::Text13, row->Letter);
   put(Field::Text14, row->PrefixText);
 
-  constexpr Field kMaskDecimal[] = {Field::Text26, Field::Text25, Field::Text24, Field::Text23};
-  constexpr Field kMaskHex[] = {Field::Text22, Field::Text21, Field::Text20, Field::Text19};
-  constexpr Field kMaskBinary[] = {Field::Text18, Field::Text17, Field::Text16, Field::Text15};
-  for (std::size_t i = 0; i < 4; ++i) put(kMaskDecimal[i], row->MaskDecimal[i]);
-  for (std::size_t i = 0; i < 4; ++i) put(kMaskHex[i], row->MaskHex[i]);
-  for (std::size_t i = 0; i < 4; ++i) put(kMaskBinary[i], row->MaskBinary[i]);
-  for (std::size_t i = 0; i < 3; ++i) setEnabled(kMaskDecimal[i + 1], row->MaskOpen[i]);
+  for (std::size_t i = 0; i < 4; ++i) put(kMaskOctets[i].entry, row->MaskDecimal[i]);
+  for (std::size_t i = 0; i < 4; ++i) put(kMaskOctets[i].hex, row->MaskHex[i]);
+  for (std::size_t i = 0; i < 4; ++i) put(kMaskOctets[i].binary, row->MaskBinary[i]);
+  for (std::size_t i = 0; i < 3; ++i) setEnabled(kMaskOctets[i + 1].entry, row->MaskOpen[i]);
 
   put(Field::Text29, row->NetworkBits);
   put(Field::Text28, row->SubnetBits);

@@ -11,22 +11,22 @@
 namespace quorvel {
 
 void AddressSheet::Form1_Text25_Change() {
-  const FieldGroup group{Field::Text25, Field::Text21, Field::Text17};
+  const OctetGroup& group = kMaskOctets[1];
   showHex(group);
   showBinary(group);  // a digit outside the table adds nothing here, unlike octets 3 and 4
 }
 
 void AddressSheet::Form1_Text24_Change() {
-  runCountedMaskRule({Field::Text24, Field::Text20, Field::Text16});
+  runCountedMaskRule(kMaskOctets[2]);
 }
 
 void AddressSheet::Form1_Text23_Change() {
-  runCountedMaskRule({Field::Text23, Field::Text19, Field::Text15});
+  runCountedMaskRule(kMaskOctets[3]);
 }
 
 // Counts the one bits of this octet alone: the subnet bits shown are those of whichever of
 // octets 3 and 4 changed last. Nothing checks that the mask is contiguous.
-void AddressSheet::runCountedMaskRule(const FieldGroup& group) {
+void AddressSheet::runCountedMaskRule(const OctetGroup& group) {
   showHex(group);
 
   const std::string& hex = text(group.hex);

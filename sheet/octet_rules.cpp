@@ -14,18 +14,18 @@ constexpr double kOctetMax = 255;
 }  // namespace
 
 void AddressSheet::Form1_Text2_Change() {
-  runOctetRule({Field::Text2, Field::Text6, Field::Text10});
+  runOctetRule(kAddressOctets[1]);
 }
 
 void AddressSheet::Form1_Text3_Change() {
-  runOctetRule({Field::Text3, Field::Text7, Field::Text11});
+  runOctetRule(kAddressOctets[2]);
 }
 
 void AddressSheet::Form1_Text4_Change() {
-  runOctetRule({Field::Text4, Field::Text8, Field::Text12});
+  runOctetRule(kAddressOctets[3]);
 }
 
-void AddressSheet::runOctetRule(const FieldGroup& group) {
+void AddressSheet::runOctetRule(const OctetGroup& group) {
   guardOctetText(group);
   showHex(group);
   showWholeAddress();
@@ -34,7 +34,7 @@ void AddressSheet::runOctetRule(const FieldGroup& group) {
 
 // Cuts a too long text to three characters and replaces a value above 255 by "255". Each rewrite
 // runs the rule again, nested; this run then goes on with the field as the nested run left it.
-void AddressSheet::guardOctetText(const FieldGroup& group) {
+void AddressSheet::guardOctetText(const OctetGroup& group) {
   const std::string& entry = text(group.entry);
   if (utf8::CharCount(entry) > kOctetWidth) {
     // Typed at the very start (caret 1) keeps the first three, anywhere else the last three.
@@ -45,7 +45,7 @@ void AddressSheet::guardOctetText(const FieldGroup& group) {
   if (number(group.entry) > kOctetMax) setText(group.entry, "255");
 }
 
-void AddressSheet::showHex(const FieldGroup& group) {
+void AddressSheet::showHex(const OctetGroup& group) {
   setText(group.hex, ToHexPair(number(group.entry)));
 }
 
@@ -58,7 +58,7 @@ void AddressSheet::showWholeAddress() {
   setText(Field::Text31, ToDecimalText(whole));
 }
 
-void AddressSheet::showBinary(const FieldGroup& group) {
+void AddressSheet::showBinary(const OctetGroup& group) {
   setText(group.binary, ToBitString(text(group.hex)));
 }
 

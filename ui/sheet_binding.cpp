@@ -67,7 +67,7 @@ SheetBinding::SheetBinding(AddressSheet& sheet, QObject* parent)
 SheetBinding::~SheetBinding() = default;
 
 void SheetBinding::bindField(FieldEdit* edit) {
-  auto& box = boxes_[static_cast<std::size_t>(edit->field()) - 1];
+  auto& box = boxes_[IndexOf(edit->field())];
   box = std::make_unique<EditBox>(edit);
   presenter_.bind(edit->field(), *box);
   connect(edit, &FieldEdit::edited, this, &SheetBinding::onEdited);
@@ -77,7 +77,7 @@ void SheetBinding::bindField(FieldEdit* edit) {
 }
 
 void SheetBinding::bindNote(Field field, QPlainTextEdit* note) {
-  auto& box = boxes_[static_cast<std::size_t>(field) - 1];
+  auto& box = boxes_[IndexOf(field)];
   box = std::make_unique<NoteBox>(note);
   presenter_.bind(field, *box);
 }

@@ -135,16 +135,15 @@ void Form1Window::createField(const forms::FieldControl& row) {
   if (!sheet_.isEnabled(row.field)) style |= WS_DISABLED;
   HWND edit = createControl(L"EDIT", {}, style, WS_EX_CLIENTEDGE, fieldId(row.field), row.place,
                             row.face, Caption::None);
-  boxes_[static_cast<std::size_t>(row.field) - 1] =
-      std::make_unique<EditBox>(edit, row.field, presenter_, focus_);
+  boxes_[IndexOf(row.field)] = std::make_unique<EditBox>(edit, row.field, presenter_, focus_);
 }
 
 void Form1Window::createButton(const forms::ButtonControl& row) {
   DWORD style = WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE | BS_NOTIFY;
   if (row.tabStop) style |= WS_TABSTOP;
-  buttons_[static_cast<std::size_t>(row.button) - 1] = createControl(
-      L"BUTTON", wide(row.caption), style, 0, kButtonIds + static_cast<int>(row.button), row.place,
-      row.face, Caption::Button);
+  buttons_[IndexOf(row.button)] = createControl(L"BUTTON", wide(row.caption), style, 0,
+                                                kButtonIds + static_cast<int>(row.button),
+                                                row.place, row.face, Caption::Button);
 }
 
 void Form1Window::createLabel(const forms::LabelControl& row) {
@@ -183,9 +182,9 @@ void Form1Window::layout(int dpi) {
 LRESULT Form1Window::defaultButton() const {
   // A focused button is the one that Enter presses; otherwise Enter presses nothing.
   const HWND focused = GetFocus();
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    if (buttons_[i] == focused) {
-      return MAKELRESULT(kButtonIds + static_cast<int>(i) + 1, DC_HASDEFID);
+  for (const Button button : kAllButtons) {
+    if (buttons_[IndexOf(button)] == focused) {
+      return MAKELRESULT(kButtonIds + static_cast<int>(button), DC_HASDEFID);
     }
   }
   return 0;
@@ -197,7 +196,7 @@ void Form1Window::command(WORD id, WORD code, HWND control) {
     if (code == EN_CHANGE) box(static_cast<Field>(id - kFieldIds)).changed();
     return;
   }
-  if (id > kButtonIds && id <= kButtonIds + 3) {
+  if (id > kButtonIds && id <= kButtonIds + kButtonCount) {
     if (code == BN_SETFOCUS) {
       focus_.entered(control);
       presenter_.buttonFocused(focus_.switching());
@@ -303,7 +302,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       if (const auto* header = reinterpret_cast<const NMHDR*>(lParam);
           header->code == NM_CUSTOMDRAW && GetDlgCtrlID(header->hwndFrom) > kButtonIds &&
-          GetDlgCtrlID(header->hwndFrom) <= kButtonIds + 3) {
+          GetDlgCtrlID(header->hwndFrom) <= kButtonIds + kButtonCount) {
         return drawButtonCaption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
       }
       break;

@@ -36,10 +36,8 @@ class Form1Window {
   [[nodiscard]] bool isOpen() const { return hwnd_ != nullptr; }
   [[nodiscard]] int dpi() const { return dpi_; }
   [[nodiscard]] const AddressSheet& sheet() const { return sheet_; }
-  [[nodiscard]] EditBox& box(Field field) { return *boxes_[static_cast<std::size_t>(field) - 1]; }
-  [[nodiscard]] HWND button(Button button) const {
-    return buttons_[static_cast<std::size_t>(button) - 1];
-  }
+  [[nodiscard]] EditBox& box(Field field) { return *boxes_[IndexOf(field)]; }
+  [[nodiscard]] HWND button(Button button) const { return buttons_[IndexOf(button)]; }
   [[nodiscard]] HWND label(const char* name) const;
   [[nodiscard]] HFONT font(forms::Face face) const { return fonts_.font(face); }
 
@@ -83,7 +81,7 @@ class Form1Window {
   FocusKeeper focus_;
   FontSet fonts_;
   std::array<std::unique_ptr<EditBox>, kFieldCount> boxes_;
-  std::array<HWND, 3> buttons_{};
+  std::array<HWND, kButtonCount> buttons_{};
   std::vector<Placed> placed_;
   std::vector<std::pair<const forms::LabelControl*, HWND>> labels_;
   bool symbolFace_ = false;

@@ -31,11 +31,7 @@ const Keystroke kKeystrokes[] = {
 };
 
 TEST(OctetRules, CutClampAndShowEveryAddressOctet) {
-  const Field groups[][3] = {{F::Text1, F::Text5, F::Text9},
-                             {F::Text2, F::Text6, F::Text10},
-                             {F::Text3, F::Text7, F::Text11},
-                             {F::Text4, F::Text8, F::Text12}};
-  for (const auto& [entry, hex, binary] : groups) {
+  for (const auto& [entry, hex, binary] : kAddressOctets) {
     for (const Keystroke& k : kKeystrokes) {
       SCOPED_TRACE(Name(entry) + " \"" + k.typed + "\"");
       AddressSheet sheet;

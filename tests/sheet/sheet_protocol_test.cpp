@@ -20,12 +20,12 @@ TEST(SheetProtocol, StartsInTheStoredStateWithoutRunningRules) {
   // octets 2 to 4.
   std::string enabled, visible, multiLine, tabOrder;
   std::map<int, int> tabStops;  // field number by tab index
-  for (int i = 1; i <= kFieldCount; ++i) {
-    const auto f = static_cast<Field>(i);
+  for (const Field f : kAllFields) {
     enabled += sheet.isEnabled(f) ? '+' : '-';
     visible += sheet.isVisible(f) ? '+' : '-';
     multiLine += AddressSheet::traits(f).multiLine ? '+' : '-';
-    if (AddressSheet::traits(f).tabStop) tabStops[AddressSheet::traits(f).tabIndex] = i;
+    if (AddressSheet::traits(f).tabStop)
+      tabStops[AddressSheet::traits(f).tabIndex] = static_cast<int>(f);
   }
   for (const auto& [index, field] : tabStops) tabOrder += std::to_string(field) + " ";
   EXPECT_EQ(enabled, "++++------------------+++-----++---");
