@@ -8,6 +8,12 @@ namespace quorvel::forms {
 inline constexpr char kDialogFamily[] = "MS Sans Serif";
 inline constexpr char kSymbolFamily[] = "Lucida Stars";
 
+// Where the dialog face is not installed, the first of these that is draws it. The narrow face
+// matches the old bitmap face's widths best: the two-line headings and the eight binary digits
+// fit their boxes with it. The others are fallbacks.
+inline constexpr const char* kDialogStandIns[] = {"Microsoft Sans Serif", "Liberation Sans Narrow",
+                                                  "Liberation Sans", "DejaVu Sans"};
+
 // Dialog is every window's default; F1 to F5 are the bold headings and boxes; Symbol draws the
 // separator marks between octets.
 enum class Face : std::uint8_t { Dialog, F1, F2, F3, F4, F5, Symbol };

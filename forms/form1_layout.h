@@ -62,9 +62,12 @@ struct ButtonControl {
 [[nodiscard]] std::string fieldName(Field field);
 
 // The separator mark's caption, drawn in the symbol face; where that face is missing, the
-// toolkit draws a small dot instead.
+// toolkit draws a dot the size of a full stop instead, on the baseline of the neighbouring
+// boxes' digits: its diameter in pixels at 96 dpi, its centre's height in the mark's box.
 inline constexpr char kSeparatorCaption[] = "$";
 inline constexpr char kSeparatorAccessibleName[] = "dot";
+inline constexpr int kSeparatorDotPixels = 3;
+inline constexpr int kSeparatorDotCentrePercent = 68;
 
 [[nodiscard]] Rgb bannerColour(Banner banner);
 

@@ -13,9 +13,7 @@ const QString& standIn() {
   static const QString face = [] {
     const QStringList installed = QFontDatabase::families();
     if (installed.contains(QLatin1String(kDialogFamily))) return QString();
-    // The narrow face matches the old bitmap face's widths best: the two-line headings and
-    // the eight binary digits fit their boxes with it. The others are fallbacks.
-    for (const char* candidate : {"Liberation Sans Narrow", "Liberation Sans", "DejaVu Sans"}) {
+    for (const char* candidate : forms::kDialogStandIns) {
       if (installed.contains(QLatin1String(candidate))) return QString::fromLatin1(candidate);
     }
     return QString();

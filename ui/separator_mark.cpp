@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QPainter>
 
+#include "forms/form1_layout.h"
 #include "ui/design_font.h"
 
 namespace quorvel {
@@ -17,10 +18,11 @@ bool symbolFaceInstalled() {
 }  // namespace
 
 SeparatorMark::SeparatorMark(QWidget* parent)
-    : QLabel(QStringLiteral("$"), parent), ownMark_(!symbolFaceInstalled()) {
+    : QLabel(QString::fromUtf8(forms::kSeparatorCaption), parent),
+      ownMark_(!symbolFaceInstalled()) {
   // The face only matters where it draws the caption; loading it for nothing costs start-up.
   if (!ownMark_) setFont(designFont(kSymbolFamily, 18));
-  setAccessibleName(QStringLiteral("dot"));
+  setAccessibleName(QString::fromUtf8(forms::kSeparatorAccessibleName));
 }
 
 void SeparatorMark::paintEvent(QPaintEvent* event) {
@@ -28,13 +30,12 @@ void SeparatorMark::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     return;
   }
-  // A dot the size of a full stop, on the baseline of the neighbouring boxes' digits.
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
   painter.setBrush(palette().color(foregroundRole()));
-  const qreal diameter = 3.0;
-  const QPointF centre(width() / 2.0, height() * 0.68);
+  const qreal diameter = forms::kSeparatorDotPixels;
+  const QPointF centre(width() / 2.0, height() * forms::kSeparatorDotCentrePercent / 100.0);
   painter.drawEllipse(centre, diameter / 2, diameter / 2);
 }
 

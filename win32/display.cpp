@@ -54,9 +54,9 @@ int CALLBACK countFamily(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*
 const std::wstring& familyFor(const char* family) {
   static const std::wstring dialog = [] {
     const std::wstring own = wide(forms::kDialogFamily);
-    for (const std::wstring& candidate :
-         {own, std::wstring(L"Microsoft Sans Serif"), std::wstring(L"Liberation Sans Narrow")}) {
-      if (fontInstalled(candidate.c_str())) return candidate;
+    if (fontInstalled(own.c_str())) return own;
+    for (const char* candidate : forms::kDialogStandIns) {
+      if (fontInstalled(wide(candidate).c_str())) return wide(candidate);
     }
     return own;
   }();

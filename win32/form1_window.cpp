@@ -222,8 +222,7 @@ LRESULT Form1Window::staticColours(HDC dc, HWND control) {
                         reinterpret_cast<LPARAM>(control));
 }
 
-// The separator mark: the symbol face's character where that face is installed, else a dot the
-// size of a full stop on the baseline of the neighbouring boxes' digits.
+// The separator mark: the symbol face's character where that face is installed, else the dot.
 void Form1Window::drawSeparator(const DRAWITEMSTRUCT& item) const {
   HDC dc = item.hDC;
   RECT r = item.rcItem;
@@ -239,9 +238,9 @@ void Form1Window::drawSeparator(const DRAWITEMSTRUCT& item) const {
     SelectObject(dc, old);
     return;
   }
-  const int diameter = scaled(3, dpi_);
+  const int diameter = scaled(forms::kSeparatorDotPixels, dpi_);
   const int x = (r.left + r.right - diameter) / 2;
-  const int y = r.top + (r.bottom - r.top) * 68 / 100 - diameter / 2;
+  const int y = r.top + (r.bottom - r.top) * forms::kSeparatorDotCentrePercent / 100 - diameter / 2;
   HBRUSH brush = CreateSolidBrush(ink);
   HGDIOBJ oldBrush = SelectObject(dc, brush);
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
