@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "forms/colours.h"
 #include "forms/fonts.h"
 #include "forms/twips.h"
 

@@ -44,8 +44,4 @@ constexpr DesignedFont fontOf(Face face) {
   return {kDialogFamily, 8.25, false};
 }
 
-struct Rgb {
-  std::uint8_t red, green, blue;
-};
-
 }  // namespace quorvel::forms

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "forms/colours.h"
 #include "forms/fonts.h"
 #include "forms/twips.h"
 #include "sheet/address_sheet.h"

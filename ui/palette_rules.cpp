@@ -4,58 +4,21 @@
 #include <QEvent>
 #include <QPalette>
 #include <QWidget>
-#include <cmath>
+#include <cstdint>
 #include <functional>
-#include <optional>
+
+#include "forms/colours.h"
 
 namespace quorvel {
 namespace {
 
-double channel(double value) {
-  return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+forms::Rgb rgb(const QColor& c) {
+  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+          static_cast<std::uint8_t>(c.blue())};
 }
 
-double luminance(const QColor& c) {
-  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-QColor blend(const QColor& from, const QColor& to, double t) {
-  return QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * t),
-                          static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * t),
-                          static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * t));
-}
-
-// Small text is drawn antialiased, and its thin strokes come out lighter than its colour: a colour
-// of 8:1 leaves their darkest pixels above 4.5:1 in the dialog face's boxes.
-constexpr double kAim = 8.0;
-
-// The colour nearest `from` on the way to `to` that reads on `background` as drawn.
-QColor searchReadable(const QColor& background, const QColor& from, const QColor& to) {
-  if (contrastRatio(from, background) >= kAim) return from;
-  if (contrastRatio(to, background) < kAim) {
-    const bool dark = luminance(background) > 0.18;
-    return dark ? QColor(Qt::black) : QColor(Qt::white);
-  }
-  double low = 0.0;
-  double high = 1.0;
-  for (int i = 0; i < 16; ++i) {
-    const double mid = (low + high) / 2;
-    (contrastRatio(blend(from, to, mid), background) >= kAim ? high : low) = mid;
-  }
-  return blend(from, to, high);
-}
-
-// Every box asks with the same three colours, and the search costs some hundred pow() calls
-// (about 1.5 ms of start-up for the 33 boxes): the last answer is kept.
-QColor readableOn(const QColor& background, const QColor& from, const QColor& to) {
-  struct Answer {
-    QColor background, from, to, readable;
-  };
-  static std::optional<Answer> last;
-  if (!last || last->background != background || last->from != from || last->to != to) {
-    last = Answer{background, from, to, searchReadable(background, from, to)};
-  }
-  return last->readable;
+QColor qColor(forms::Rgb c) {
+  return {c.red, c.green, c.blue};
 }
 
 // Re-applies a colour rule whenever the widget's palette changes; the rule sets the palette
@@ -94,17 +57,16 @@ void setColour(QWidget* widget, QPalette::ColorGroup group, QPalette::ColorRole 
 }  // namespace
 
 double contrastRatio(const QColor& a, const QColor& b) {
-  const double la = luminance(a);
-  const double lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  return forms::contrastRatio(rgb(a), rgb(b));
 }
 
 void keepDisabledTextReadable(QWidget* window) {
   new PaletteFollower(window, [](QWidget* w) {
     const QPalette inherited = inheritedPalette(w);
-    const QColor colour = readableOn(inherited.color(QPalette::Disabled, QPalette::Base),
-                                     inherited.color(QPalette::Disabled, QPalette::Text),
-                                     inherited.color(QPalette::Active, QPalette::Text));
+    const QColor colour =
+        qColor(forms::readableDisabledText(rgb(inherited.color(QPalette::Disabled, QPalette::Base)),
+                                           rgb(inherited.color(QPalette::Disabled, QPalette::Text)),
+                                           rgb(inherited.color(QPalette::Active, QPalette::Text))));
     setColour(w, QPalette::Disabled, QPalette::Text, colour);
   });
 }
@@ -125,7 +87,7 @@ void preferTextColour(QWidget* label, const QColor& colour) {
     const QPalette inherited = inheritedPalette(w);
     const QColor own = inherited.color(QPalette::Active, QPalette::WindowText);
     const QColor background = inherited.color(QPalette::Active, QPalette::Window);
-    const QColor chosen = contrastRatio(colour, background) >= kReadableContrast ? colour : own;
+    const QColor chosen = qColor(forms::readableOr(rgb(colour), rgb(own), rgb(background)));
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
       setColour(w, group, QPalette::WindowText, chosen);
     }

@@ -9,9 +9,6 @@ namespace quorvel {
 // The contrast ratio of two colours as accessibility guidelines define it: 1 to 21.
 [[nodiscard]] double contrastRatio(const QColor& a, const QColor& b);
 
-// The least contrast that keeps small text readable.
-inline constexpr double kReadableContrast = 4.5;
-
 // Disabled boxes keep their greyed look, but their text stays readable: where the palette's
 // disabled text is too faint on a disabled box's background, the window's boxes get the nearest
 // colour between that grey and the normal text that is. It follows every change of the palette.

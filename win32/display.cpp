@@ -22,18 +22,6 @@ using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 using SetAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
 using SetProcessDpiAwareFn = BOOL(WINAPI*)();
 
-constexpr double kReadable = 4.5;  // the least contrast of small text
-
-double linear(unsigned channel) {
-  const double c = channel / 255.0;
-  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double luminance(COLORREF c) {
-  return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) +
-         0.0722 * linear(GetBValue(c));
-}
-
 int weight(bool bold) {
   return bold ? FW_BOLD : FW_NORMAL;
 }
@@ -205,12 +193,6 @@ bool fontInstalled(const wchar_t* family) {
   return found;
 }
 
-double contrast(COLORREF a, COLORREF b) {
-  const double la = luminance(a);
-  const double lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 bool highContrast() {
   HIGHCONTRASTW settings{};
   settings.cbSize = sizeof settings;
@@ -219,19 +201,12 @@ bool highContrast() {
 }
 
 COLORREF readableText(COLORREF wanted, COLORREF background) {
-  const bool reads = !highContrast() && contrast(wanted, background) >= kReadable;
-  return reads ? wanted : GetSysColor(COLOR_WINDOWTEXT);
+  const COLORREF own = GetSysColor(COLOR_WINDOWTEXT);
+  return highContrast() ? own : colour(forms::readableOr(rgb(wanted), rgb(own), rgb(background)));
 }
 
 COLORREF readableGrey(COLORREF grey, COLORREF text, COLORREF background) {
-  COLORREF shade = grey;
-  // Sixteen steps from the grey to the text colour; the text colour itself reads best.
-  for (int step = 1; step <= 16 && contrast(shade, background) < kReadable; ++step) {
-    const auto mix = [step](int from, int to) { return from + (to - from) * step / 16; };
-    shade = RGB(mix(GetRValue(grey), GetRValue(text)), mix(GetGValue(grey), GetGValue(text)),
-                mix(GetBValue(grey), GetBValue(text)));
-  }
-  return shade;
+  return colour(forms::readableDisabledText(rgb(background), rgb(grey), rgb(text)));
 }
 
 }  // namespace quorvel::win32

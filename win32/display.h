@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "forms/colours.h"
 #include "forms/fonts.h"
 #include "forms/twips.h"
 
@@ -66,16 +67,19 @@ class FontSet {
 [[nodiscard]] constexpr COLORREF colour(forms::Rgb rgb) {
   return RGB(rgb.red, rgb.green, rgb.blue);
 }
+[[nodiscard]] constexpr forms::Rgb rgb(COLORREF colour) {
+  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+[[nodiscard]] inline double contrast(COLORREF a, COLORREF b) {
+  return forms::contrastRatio(rgb(a), rgb(b));
+}
 
-// WCAG's contrast ratio of two colours, from 1 to 21.
-[[nodiscard]] double contrast(COLORREF a, COLORREF b);
 // Whether a high-contrast theme is on: its system colours then replace every fixed one.
 [[nodiscard]] bool highContrast();
-// A fixed text colour where it reads at 4.5:1 on the background and no high-contrast theme is on;
-// the system's window-text colour otherwise.
+// A fixed text colour where it reads on the background and no high-contrast theme is on; the
+// system's window-text colour otherwise (forms::readableOr).
 [[nodiscard]] COLORREF readableText(COLORREF wanted, COLORREF background);
-// The system's grey for disabled text, darkened towards the text colour until it reads at 4.5:1
-// on the background; left as it is where it already does.
+// The system's grey for disabled text, made readable (forms::readableDisabledText).
 [[nodiscard]] COLORREF readableGrey(COLORREF grey, COLORREF text, COLORREF background);
 
 }  // namespace quorvel::win32

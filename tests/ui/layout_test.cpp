@@ -189,7 +189,7 @@ class LayoutTest : public quorvel::testing::WindowTest {
     for (auto* box : driver_->form().findChildren<QWidget*>(QRegularExpression("^Text\\d+$"))) {
       if (box->isHidden()) continue;
       const double drawn = drawnContrast(box);
-      QVERIFY2(drawn >= quorvel::kReadableContrast,
+      QVERIFY2(drawn >= quorvel::forms::kReadableContrast,
                qPrintable(box->objectName() + QStringLiteral(": %1").arg(drawn)));
       results += box->isEnabled() ? 0 : 1;
     }
