@@ -4,10 +4,23 @@
 
 namespace quorvel::forms {
 
-static_assert(utf8::IsWellFormed(kDescription) && utf8::IsWellFormed(kDisclaimer) &&
-                  utf8::IsWellFormed(kOkCaption) && utf8::IsWellFormed(kSysInfoCaption) &&
-                  utf8::IsWellFormed(kSysInfoAccessibleName),
-              "every text of the About box must be well-formed UTF-8");
+constexpr bool textsAreUtf8() {
+  for (const AboutControl* control : kAboutControls) {
+    for (const char* text : {control->caption, control->accessibleName}) {
+      if (text && !utf8::IsWellFormed(text)) return false;
+    }
+  }
+  return true;
+}
+static_assert(textsAreUtf8(), "every text of the About box must be well-formed UTF-8");
+
+constexpr bool inTabOrder() {
+  for (std::size_t i = 1; i < kAboutControls.size(); ++i) {
+    if (kAboutControls[i - 1]->tabIndex >= kAboutControls[i]->tabIndex) return false;
+  }
+  return true;
+}
+static_assert(inTabOrder(), "the About box's controls are listed in tab order");
 
 std::string aboutCaption(const std::string& title) {
   return "About " + title;

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <functional>
@@ -62,6 +63,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), binding_(new SheetBinding(sheet
 }
 
 Form1::~Form1() {
+  if (about_) disconnect(about_, nullptr, this, nullptr);  // the box goes with the window here
   delete about_;
 }
 
@@ -132,6 +134,7 @@ void Form1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (entered_) return;
   entered_ = true;
+  life_.mainOpened();
   binding_->enterFirstField();
 }
 
@@ -141,16 +144,30 @@ void Form1::closeEvent(QCloseEvent* event) {
     return;
   }
   QWidget::closeEvent(event);
+  lifeStep(life_.closed(forms::WindowLife::Window::Main));
 }
 
 void Form1::exitProgram() {
-  quitAfterLastFrames();
+  lifeStep(life_.exitClicked());
 }
 
 void Form1::showAbout() {
-  // One box at most; it destroys itself when closed, and the next click makes a new one. It
-  // has no parent window, so that it keeps the program running when the main window closes.
-  if (!about_) about_ = new frmAbout;
+  lifeStep(life_.aboutClicked());
+}
+
+void Form1::lifeStep(forms::WindowLife::Step step) {
+  using Step = forms::WindowLife::Step;
+  if (step == Step::CloseAllAndEnd) quitAfterLastFrames();
+  if (step == Step::End) QCoreApplication::quit();
+  if (step != Step::OpenAbout && step != Step::RaiseAbout) return;
+  // The box destroys itself when closed. It has no parent window, so that it keeps the program
+  // running when the main window closes.
+  if (step == Step::OpenAbout) {
+    about_ = new frmAbout;
+    connect(about_, &QObject::destroyed, this,
+            [this] { lifeStep(life_.closed(forms::WindowLife::Window::About)); });
+  }
+  if (!about_) return;
   about_->show();
   about_->raise();
   about_->activateWindow();

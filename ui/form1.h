@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "forms/window_life.h"
 #include "sheet/address_sheet.h"
 
 namespace quorvel {
@@ -34,9 +35,11 @@ class Form1 : public QWidget {
 
   void exitProgram();
   void showAbout();
+  void lifeStep(forms::WindowLife::Step step);
 
   AddressSheet sheet_;
   SheetBinding* binding_;
+  forms::WindowLife life_;
   QPointer<frmAbout> about_;
   bool entered_ = false;
 };

@@ -15,21 +15,6 @@
 #include "ui/twips.h"
 
 namespace quorvel {
-namespace {
-
-QLabel* addLabel(QWidget* parent, const forms::AboutControl& control, const QString& text,
-                 bool black) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(control.name));
-  label->setGeometry(twipsRect(control.place));
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setWordWrap(true);
-  if (black) preferTextColour(label, Qt::black);
-  return label;
-}
-
-}  // namespace
-
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -44,16 +29,15 @@ frmAbout::frmAbout(QWidget* parent)
   setGeometry(twipsRect(forms::kAboutClientArea));
   setFixedSize(size());
 
-  auto* picIcon = new QLabel(this);
-  picIcon->setObjectName(QLatin1String(forms::kPicIcon.name));
-  picIcon->setGeometry(twipsRect(forms::kPicIcon.place));
-  picIcon->setPixmap(programIconImage());
-  picIcon->setAlignment(Qt::AlignCenter);
-
-  lblTitle_ = addLabel(this, forms::kLblTitle, QString(), true);
-  lblVersion_ = addLabel(this, forms::kLblVersion, QString(), false);
-  addLabel(this, forms::kLblDescription, uiText(forms::kDescription), true);
-  addLabel(this, forms::kLblDisclaimer, uiText(forms::kDisclaimer), true);
+  QWidget* previous = nullptr;
+  for (const forms::AboutControl* row : forms::kAboutControls) {
+    QWidget* widget = create(*row);
+    widget->setObjectName(QLatin1String(row->name));
+    widget->setGeometry(twipsRect(row->place));
+    if (widget->focusPolicy() == Qt::NoFocus) continue;
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
 
   auto* line1 = new EtchedRule(this);
   line1->setObjectName(QStringLiteral("Line1"));
@@ -62,24 +46,41 @@ frmAbout::frmAbout(QWidget* parent)
                      twipsToPixels(shade.right - shade.left + kTwipsPerPixel - 1),
                      shade.pixels + forms::kLine1Light.pixels);
 
-  cmdOK_ = new QPushButton(uiText(forms::kOkCaption), this);
-  cmdOK_->setObjectName(QLatin1String(forms::kCmdOK.name));
-  cmdOK_->setGeometry(twipsRect(forms::kCmdOK.place));
-  cmdOK_->setDefault(true);
-
-  cmdSysInfo_ = new QPushButton(uiText(forms::kSysInfoCaption), this);
-  cmdSysInfo_->setObjectName(QLatin1String(forms::kCmdSysInfo.name));
-  cmdSysInfo_->setGeometry(twipsRect(forms::kCmdSysInfo.place));
-  cmdSysInfo_->setAccessibleName(uiText(forms::kSysInfoAccessibleName));
-
-  setTabOrder(cmdOK_, cmdSysInfo_);
-  cmdOK_->setFocus();
-
-  // OK, Enter and Escape all close the box; closing destroys it.
-  connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::accept);
-  connect(cmdSysInfo_, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-
+  findChild<QPushButton*>(QLatin1String(forms::kAboutControls.front()->name))->setFocus();
   Form_Load();
+}
+
+QWidget* frmAbout::create(const forms::AboutControl& row) {
+  const QString caption = row.caption ? uiText(row.caption) : QString();
+  switch (row.kind) {
+    case forms::AboutKind::Picture: {
+      auto* picture = new QLabel(this);
+      picture->setPixmap(programIconImage());
+      picture->setAlignment(Qt::AlignCenter);
+      return picture;
+    }
+    case forms::AboutKind::Label: {
+      auto* label = new QLabel(caption, this);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      label->setWordWrap(true);
+      if (row.colour == forms::TextColour::Black) preferTextColour(label, Qt::black);
+      if (&row == &forms::kLblTitle) lblTitle_ = label;
+      if (&row == &forms::kLblVersion) lblVersion_ = label;
+      return label;
+    }
+    case forms::AboutKind::Button:
+      break;
+  }
+  auto* button = new QPushButton(caption, this);
+  button->setAccessibleName(uiText(row.accessibleName));
+  // OK, Enter and Escape all close the box; closing destroys it.
+  const bool closes = row.role == forms::ButtonRole::DefaultAndCancel;
+  button->setDefault(closes);
+  if (closes) connect(button, &QPushButton::clicked, this, &frmAbout::accept);
+  if (&row == &forms::kCmdSysInfo) {
+    connect(button, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+  }
+  return button;
 }
 
 void frmAbout::Form_Load() {

@@ -2,8 +2,9 @@
 
 #include <QDialog>
 
+#include "forms/about_layout.h"
+
 class QLabel;
-class QPushButton;
 
 namespace quorvel {
 
@@ -24,10 +25,10 @@ class frmAbout : public QDialog {
   void Form_Load();
   void cmdSysInfo_Click();
 
-  QLabel* lblTitle_;
-  QLabel* lblVersion_;
-  QPushButton* cmdOK_;
-  QPushButton* cmdSysInfo_;
+  QWidget* create(const forms::AboutControl& row);
+
+  QLabel* lblTitle_ = nullptr;
+  QLabel* lblVersion_ = nullptr;
 };
 
 }  // namespace quorvel

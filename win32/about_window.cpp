@@ -1,10 +1,13 @@
 #include "win32/about_window.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "forms/enter_key.h"
 #include "forms/program_identity.h"
 #include "sysinfo/native_platform.h"
 #include "sysinfo/start_sys_info.h"
@@ -54,16 +57,17 @@ AboutWindow::AboutWindow(WindowHost& host, HINSTANCE instance) : host_(host), in
   focus_.attach(hwnd_);
   fonts_.create(dpi_);
 
-  // In tab order: OK, then System Info; the labels take no focus.
-  ok_ = create(forms::kCmdOK, L"BUTTON", forms::kOkCaption,
-               WS_TABSTOP | BS_DEFPUSHBUTTON | BS_NOTIFY, IDOK);
-  sysInfo_ = create(forms::kCmdSysInfo, L"BUTTON", forms::kSysInfoCaption,
-                    WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kSysInfoId);
+  // In tab order, so that the dialog keys follow it; the picture is painted by the box.
   int id = kLabelIds;
-  create(forms::kLblDescription, L"STATIC", forms::kDescription, SS_LEFT | SS_NOPREFIX, id++);
-  create(forms::kLblDisclaimer, L"STATIC", forms::kDisclaimer, SS_LEFT | SS_NOPREFIX, id++);
-  create(forms::kLblTitle, L"STATIC", "", SS_LEFT | SS_NOPREFIX, id++);
-  create(forms::kLblVersion, L"STATIC", "", SS_LEFT | SS_NOPREFIX, id++);
+  for (const forms::AboutControl* row : forms::kAboutControls) {
+    if (row->kind == forms::AboutKind::Label) {
+      create(*row, L"STATIC", SS_LEFT | SS_NOPREFIX, id++);
+    } else if (row->role == forms::ButtonRole::DefaultAndCancel) {
+      ok_ = create(*row, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON | BS_NOTIFY, IDOK);
+    } else if (row->kind == forms::AboutKind::Button) {
+      sysInfo_ = create(*row, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, kSysInfoId);
+    }
+  }
 
   if (const int dpi = windowDpi(hwnd_); dpi != dpi_) {
     place(dpi);
@@ -88,11 +92,12 @@ HWND AboutWindow::control(const char* name) const {
   return nullptr;
 }
 
-HWND AboutWindow::create(const forms::AboutControl& control, const wchar_t* kind, const char* text,
-                         DWORD style, int id) {
+HWND AboutWindow::create(const forms::AboutControl& control, const wchar_t* kind, DWORD style,
+                         int id) {
   const RECT r = placeRect(control.place, dpi_);
-  HWND hwnd = CreateWindowExW(0, kind, wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, r.left,
-                              r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+  const std::wstring text = wide(control.caption ? control.caption : "");
+  HWND hwnd = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                              r.right - r.left, r.bottom - r.top, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(forms::Face::Dialog)), FALSE);
   controls_.push_back({&control, hwnd});
@@ -180,7 +185,7 @@ void AboutWindow::paint() {
 
 void AboutWindow::destroyed() {
   hwnd_ = nullptr;
-  host_.windowClosed();
+  host_.windowClosed(forms::WindowLife::Window::About);
 }
 
 LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -200,15 +205,18 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case DM_GETDEFID: {
-      const HWND focused = GetFocus();
-      return MAKELRESULT(focused == sysInfo_ ? kSysInfoId : IDOK, DC_HASDEFID);
+      const std::optional<int> focused =
+          GetFocus() == sysInfo_ ? std::optional(kSysInfoId) : std::nullopt;
+      return MAKELRESULT(*forms::enterPresses(focused, std::optional(IDOK)), DC_HASDEFID);
     }
     case WM_CTLCOLORSTATIC: {
       const auto dc = reinterpret_cast<HDC>(wParam);
       const auto label = reinterpret_cast<HWND>(lParam);
       const COLORREF face = GetSysColor(COLOR_BTNFACE);
       // Title, description and notice are black where black reads on the face colour.
-      const bool black = label != control(forms::kLblVersion.name);
+      const bool black = std::any_of(controls_.begin(), controls_.end(), [label](const Placed& p) {
+        return p.hwnd == label && p.control->colour == forms::TextColour::Black;
+      });
       SetTextColor(dc, black ? readableText(RGB(0, 0, 0), face) : GetSysColor(COLOR_WINDOWTEXT));
       SetBkColor(dc, face);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

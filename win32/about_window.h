@@ -43,8 +43,7 @@ class AboutWindow {
   void destroyed();
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND create(const forms::AboutControl& control, const wchar_t* kind, const char* text,
-              DWORD style, int id);
+  HWND create(const forms::AboutControl& control, const wchar_t* kind, DWORD style, int id);
   void place(int dpi);
   void Form_Load();
   void cmdOK_Click();

@@ -1,8 +1,11 @@
 #include "win32/form1_window.h"
 
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "forms/enter_key.h"
 
 #include "win32/text.h"
 #include "win32/top_window.h"
@@ -180,14 +183,12 @@ void Form1Window::layout(int dpi) {
 }
 
 LRESULT Form1Window::defaultButton() const {
-  // A focused button is the one that Enter presses; otherwise Enter presses nothing.
-  const HWND focused = GetFocus();
+  std::optional<Button> focused;
   for (const Button button : kAllButtons) {
-    if (buttons_[IndexOf(button)] == focused) {
-      return MAKELRESULT(kButtonIds + static_cast<int>(button), DC_HASDEFID);
-    }
+    if (buttons_[IndexOf(button)] == GetFocus()) focused = button;
   }
-  return 0;
+  const std::optional<Button> pressed = forms::enterPresses(focused, std::optional<Button>());
+  return pressed ? MAKELRESULT(kButtonIds + static_cast<int>(*pressed), DC_HASDEFID) : 0;
 }
 
 void Form1Window::command(WORD id, WORD code, HWND control) {
@@ -283,7 +284,7 @@ LRESULT Form1Window::drawButtonCaption(const NMCUSTOMDRAW& draw) const {
 
 void Form1Window::destroyed() {
   hwnd_ = nullptr;
-  host_.windowClosed();
+  host_.windowClosed(forms::WindowLife::Window::Main);
 }
 
 LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {

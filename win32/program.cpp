@@ -34,6 +34,7 @@ Program::~Program() {
 
 void Program::open(int showCommand) {
   form1_ = std::make_unique<Form1Window>(*this, instance_);
+  life_.mainOpened();
   form1_->show(showCommand);
 }
 
@@ -65,24 +66,25 @@ void Program::end() {
 }
 
 void Program::exitProgram() {
+  if (life_.exitClicked() != forms::WindowLife::Step::CloseAllAndEnd) return;
   end();
   if (aboutBox() != nullptr) DestroyWindow(about_->hwnd());
   if (form1_ && form1_->isOpen()) DestroyWindow(form1_->hwnd());
 }
 
-// One box at most. It has no owner, so that it stays open, and keeps the program running, when
-// the main window is closed.
+// The box has no owner, so that it stays open, and keeps the program running, when the main
+// window is closed.
 void Program::showAbout() {
-  if (AboutWindow* open = aboutBox()) {
-    open->bringToFront();
-    return;
+  const forms::WindowLife::Step step = life_.aboutClicked();
+  if (step == forms::WindowLife::Step::OpenAbout) {
+    about_ = std::make_unique<AboutWindow>(*this, instance_);
+  } else if (step == forms::WindowLife::Step::RaiseAbout && aboutBox() != nullptr) {
+    about_->bringToFront();
   }
-  about_ = std::make_unique<AboutWindow>(*this, instance_);
 }
 
-void Program::windowClosed() {
-  const bool mainOpen = form1_ && form1_->isOpen();
-  if (!mainOpen && aboutBox() == nullptr) end();
+void Program::windowClosed(forms::WindowLife::Window window) {
+  if (life_.closed(window) == forms::WindowLife::Step::End) end();
 }
 
 }  // namespace quorvel::win32

@@ -32,7 +32,7 @@ class Program final : public WindowHost {
 
   void exitProgram() override;
   void showAbout() override;
-  void windowClosed() override;
+  void windowClosed(forms::WindowLife::Window window) override;
 
  private:
   void end();
@@ -40,6 +40,7 @@ class Program final : public WindowHost {
   HINSTANCE instance_;
   std::unique_ptr<Form1Window> form1_;
   std::unique_ptr<AboutWindow> about_;
+  forms::WindowLife life_;
   bool ended_ = false;
 };
 
