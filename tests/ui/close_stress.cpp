@@ -90,7 +90,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const QStringList args = QApplication::arguments();
   if (args.size() < 3) return 64;
-  const QString kind = args[1];
+  const QString& kind = args[1];
   quorvel::waitForLastFrames(!args.contains(QStringLiteral("--at-once")));
   WindowDriver driver;
   if (!quorvel::testing::waitUntilActive(&driver.form())) return 2;
