@@ -41,7 +41,7 @@ int CALLBACK countFamily(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*
 // shape and width, so that the designed boxes still hold their texts.
 const std::wstring& familyFor(const char* family) {
   static const std::wstring dialog = [] {
-    const std::wstring own = wide(forms::kDialogFamily);
+    std::wstring own = wide(forms::kDialogFamily);
     if (fontInstalled(own.c_str())) return own;
     for (const char* candidate : forms::kDialogStandIns) {
       if (fontInstalled(wide(candidate).c_str())) return wide(candidate);

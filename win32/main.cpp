@@ -3,9 +3,10 @@
 
 #include "win32/program.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int showCommand) {
-  quorvel::win32::Program program(instance);
-  program.open(showCommand);
+// The parameters keep the names the system's headers give them.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lpCmdLine*/,
+                    int nShowCmd) {
+  quorvel::win32::Program program(hInstance);
+  program.open(nShowCmd);
   return program.run();
 }

@@ -39,7 +39,7 @@ TEST(VersionResource, CarriesTheIconAt32x32In16Colours) {
   ASSERT_NE(group, nullptr);
   bool present = false;
   for (int i = 0; i < group[4]; ++i) {
-    const BYTE* entry = group + 6 + 14 * i;
+    const BYTE* entry = group + 6 + std::ptrdiff_t{14} * i;
     present = present || (entry[0] == 32 && entry[1] == 32 && entry[6] == 4);
   }
   EXPECT_TRUE(present);

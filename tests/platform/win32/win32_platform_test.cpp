@@ -25,7 +25,7 @@ class CountingPlatform : public NativePlatform {
 std::string ScratchFolder() {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "quorvel-" + std::to_string(GetCurrentProcessId());
+  std::string folder = std::string(temp) + "quorvel-" + std::to_string(GetCurrentProcessId());
   CreateDirectoryA(folder.c_str(), nullptr);
   return folder;
 }
