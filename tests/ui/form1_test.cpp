@@ -146,12 +146,12 @@ class Form1Test : public quorvel::testing::WindowTest {
     WindowDriver::press(Qt::Key_V, Qt::ControlModifier);
     const QString expected = kept.isEmpty() ? mega : kept;
     QCOMPARE(sheetText(), expected);
-    QCOMPARE(edit->wholeText(), expected);
+    QCOMPARE(QString::fromStdU16String(edit->editor().text()), expected);
     QVERIFY(edit->text().size() < 4096);
     WindowDriver::press(Qt::Key_End);
     WindowDriver::press(Qt::Key_Backspace);
     QCOMPARE(sheetText(), expected.chopped(1));
-    QCOMPARE(edit->wholeText(), expected.chopped(1));
+    QCOMPARE(QString::fromStdU16String(edit->editor().text()), expected.chopped(1));
   }
 
   // Enter presses the button that holds the focus, whether Tab or a click brought it there; in a
