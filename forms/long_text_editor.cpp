@@ -89,7 +89,7 @@ void LongTextEditor::controlEdited() {
     part_.resize(static_cast<int>(local.size()));
     anchor_ = part_.offset() + localAnchor;
   }
-  control_.userEdited(text(), offset() + localCursor);
+  control_.userEdited(partial_ ? whole_ : local, offset() + localCursor);
   // The control took a long text in by itself (from an input method, say) and the sheet kept
   // it: from now on it holds a part of it.
   if (!TextPart::isLong(local.size()) || !TextPart::isLong(control_.localText().size())) return;
