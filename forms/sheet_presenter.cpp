@@ -6,25 +6,10 @@
 #include <optional>
 #include <stdexcept>
 
+#include "forms/raised.h"
 #include "forms/utf16_text.h"
 
 namespace quorvel::forms {
-namespace {
-
-// Restores a flag when the scope ends, also by an exception.
-class Raised {
- public:
-  explicit Raised(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-  ~Raised() { flag_ = was_; }
-  Raised(const Raised&) = delete;
-  Raised& operator=(const Raised&) = delete;
-
- private:
-  bool& flag_;
-  bool was_;
-};
-
-}  // namespace
 
 BoxView& SheetPresenter::view(Field f) {
   BoxView* box = views_[IndexOf(f)];

@@ -10,19 +10,15 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScopedValueRollback>
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <limits>
 
+#include "ui/text.h"
+
 namespace quorvel {
 namespace {
-
-std::u16string_view units(const QString& text) {
-  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
 
 bool matchesAny(QKeyEvent* event, std::initializer_list<QKeySequence::StandardKey> keys) {
   return std::any_of(keys.begin(), keys.end(), [event](auto key) { return event->matches(key); });
@@ -48,150 +44,63 @@ LongLineEdit::LongLineEdit(QWidget* parent) : QLineEdit(parent) {
   // No length limit of its own: whoever owns the text cuts what it must.
   setMaxLength(std::numeric_limits<int>::max());
   // Only the user's edits are reported, never the texts set from outside.
-  connect(this, &QLineEdit::textEdited, this, &LongLineEdit::reportEdit);
+  connect(this, &QLineEdit::textEdited, this, [this] { editor_.controlEdited(); });
 }
 
-QString LongLineEdit::wholeText() const {
-  return partial_ ? whole_ : text();
+std::u16string LongLineEdit::localText() const {
+  return std::u16string(units(text()));
 }
 
-int LongLineEdit::wholeCursor() const {
-  return (partial_ ? part_.offset() : 0) + cursorPosition();
+void LongLineEdit::setLocalText(std::u16string_view text) {
+  setText(fromUnits(text));
 }
 
-int LongLineEdit::localAnchor() const {
-  if (!hasSelectedText()) return cursorPosition();
-  return cursorPosition() == selectionStart() ? selectionEnd() : selectionStart();
+// A line edit scrolls only as far as it must to show the cursor, from where it scrolled last. The
+// new part would leave the cursor on the far side of the box; a paint with the cursor at the
+// far end of the part first makes the scroll come back from there, so the cursor keeps its side.
+void LongLineEdit::setLocalPart(std::u16string_view part) {
+  const bool cursorOnTheLeft = cursorRect().center().x() < width() / 2;
+  setText(fromUnits(part));
+  if (!isVisible()) return;
+  setCursorPosition(cursorOnTheLeft ? static_cast<int>(text().size()) : 0);
+  QPixmap scratch(size());
+  render(&scratch);
 }
 
-int LongLineEdit::wholeAnchor() const {
-  const int local = localAnchor();
-  if (!partial_) return local;
-  return part_.wholeAnchor(local, static_cast<int>(text().size()), anchor_);
+std::pair<int, int> LongLineEdit::localSelection() const {
+  const int cursor = cursorPosition();
+  if (!hasSelectedText()) return {cursor, cursor};
+  return {cursor == selectionStart() ? selectionEnd() : selectionStart(), cursor};
 }
 
-QString LongLineEdit::wholeSelectedText() const {
-  const int anchor = wholeAnchor();
-  const int cursor = wholeCursor();
-  return wholeText().mid(std::min(anchor, cursor), std::abs(cursor - anchor));
-}
-
-void LongLineEdit::showWhole(const QString& text) {
-  if (!forms::TextPart::isLong(static_cast<std::size_t>(text.size()))) {
-    partial_ = false;
-    whole_.clear();
-    setText(text);
-    return;
-  }
-  partial_ = true;
-  whole_ = text;
-  part_.forget();
-  placePart(static_cast<int>(text.size()), static_cast<int>(text.size()));
-}
-
-void LongLineEdit::selectWhole(int anchor, int cursor) {
-  if (partial_) {
-    placePart(anchor, cursor);
-  } else if (anchor == cursor) {
+void LongLineEdit::setLocalSelection(int anchor, int cursor) {
+  if (anchor == cursor) {
     setCursorPosition(cursor);
   } else {
     setSelection(anchor, cursor - anchor);
   }
 }
 
-bool LongLineEdit::partHolds(int cursor) const {
-  return part_.holds(cursor, static_cast<int>(whole_.size()));
+void LongLineEdit::toClipboard(std::u16string_view text) {
+  QGuiApplication::clipboard()->setText(fromUnits(text));
 }
 
-// Shows the selection, moving the part only when the cursor is not well inside it.
-void LongLineEdit::placePart(int anchor, int cursor) {
-  const QScopedValueRollback guard(placing_, true);
-  const bool cursorOnTheLeft = cursorRect().center().x() < width() / 2;
-  if (part_.follow(units(whole_), cursor)) {
-    setText(whole_.mid(part_.offset(), part_.tail() - part_.offset()));
-    keepCursorSide(cursorOnTheLeft);
-  }
-  anchor_ = anchor;
-  const int local = cursor - part_.offset();
-  const int localAnchor = part_.toLocal(anchor);
-  if (localAnchor == local) {
-    setCursorPosition(local);
-  } else {
-    setSelection(localAnchor, local - localAnchor);
-  }
-}
-
-// A line edit scrolls only as far as it must to show the cursor, from where it scrolled last. The
-// new part would leave the cursor on the far side of the box; a paint with the cursor at the
-// far end of the part first makes the scroll come back from there, so the cursor keeps its side.
-void LongLineEdit::keepCursorSide(bool left) {
-  if (!isVisible()) return;
-  setCursorPosition(left ? static_cast<int>(text().size()) : 0);
-  QPixmap scratch(size());
-  render(&scratch);
-}
-
-void LongLineEdit::followCursor() {
-  if (!partial_ || placing_) return;
-  anchor_ = wholeAnchor();
-  if (!partHolds(wholeCursor())) placePart(anchor_, wholeCursor());
-}
-
-// Whether putting this text in goes through the whole text: the line edit holds a part, or it
-// would have to lay out a long text.
-bool LongLineEdit::insertsLong(const QString& inserted) const {
-  return partial_ ||
-         forms::TextPart::isLong(static_cast<std::size_t>(text().size() + inserted.size()));
-}
-
-bool LongLineEdit::spills() const {
-  if (!partial_) return false;
-  const int anchor = wholeAnchor();
-  return part_.outside(anchor);
-}
-
-void LongLineEdit::reportEdit(const QString& text) {
-  if (partial_) {
-    // The line edit changed its part only; the rest of the text stands as it was.
-    whole_.replace(part_.offset(), part_.tail() - part_.offset(), text);
-    part_.resize(static_cast<int>(text.size()));
-    anchor_ = part_.offset() + localAnchor();
-  }
-  emit wholeEdited(wholeText(), wholeCursor());
-}
-
-void LongLineEdit::replaceSelection(const QString& text) {
-  const int anchor = wholeAnchor();
-  const int cursor = wholeCursor();
-  const int start = std::min(anchor, cursor);
-  QString changed = wholeText();
-  changed.replace(start, std::abs(cursor - anchor), text);
-  const int after = start + static_cast<int>(text.size());
-  showWhole(changed);
-  selectWhole(after, after);
-  emit wholeEdited(wholeText(), after);
-}
-
-void LongLineEdit::pasteWhole(const QString& clip) {
-  if (clip.isEmpty() && wholeAnchor() == wholeCursor()) return;
-  replaceSelection(clip);
-}
-
-void LongLineEdit::copyWhole() const {
-  QGuiApplication::clipboard()->setText(wholeSelectedText());
+void LongLineEdit::userEdited(std::u16string_view whole, int cursor) {
+  emit wholeEdited(fromUnits(whole), cursor);
 }
 
 bool LongLineEdit::event(QEvent* event) {
   const bool handled = QLineEdit::event(event);
   // Whatever the event did to the cursor, the part follows it.
-  followCursor();
+  editor_.cursorMoved();
   // Where there is a primary selection (X11), a selection made by key or mouse becomes it; the
   // line edit itself offers only what of it lies in the part.
   const bool selecting =
       event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonRelease;
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (selecting && partial_ && wholeAnchor() != wholeCursor() && clipboard->supportsSelection()) {
-    clipboard->setText(wholeSelectedText(), QClipboard::Selection);
+  if (selecting && editor_.holdsPart() && editor_.anchor() != editor_.cursor() &&
+      clipboard->supportsSelection()) {
+    clipboard->setText(fromUnits(editor_.selectedText()), QClipboard::Selection);
   }
   return handled;
 }
@@ -207,60 +116,18 @@ void LongLineEdit::keyPressEvent(QKeyEvent* event) {
 // The keys that would reach beyond the part shown, or would make the line edit lay out a long
 // text, are done on the whole text.
 bool LongLineEdit::takeLongTextKey(QKeyEvent* event) {
-  if (event->matches(QKeySequence::Paste)) {
+  using Key = QKeySequence;
+  if (event->matches(Key::Paste)) {
     const QString clip = QGuiApplication::clipboard()->text();
-    if (isReadOnly() || !insertsLong(clip)) return false;
-    pasteWhole(clip);
-    return true;
+    return !isReadOnly() && editor_.paste(units(clip));
   }
-  if (!partial_) return false;
+  if (!editor_.holdsPart()) return false;
   if (takeWholeMove(event)) return true;
-  if (!spills()) return false;
-  if (event->matches(QKeySequence::Copy)) {
-    copyWhole();
-    return true;
-  }
-  return !isReadOnly() && takeSpilledEdit(event);
-}
-
-bool LongLineEdit::takeWholeMove(QKeyEvent* event) {
-  const auto size = static_cast<int>(whole_.size());
-  using Key = QKeySequence;
-  if (event->matches(Key::SelectAll)) {
-    placePart(0, size);
-  } else if (matchesAny(event, {Key::MoveToStartOfLine, Key::MoveToStartOfBlock})) {
-    placePart(0, 0);
-  } else if (matchesAny(event, {Key::MoveToEndOfLine, Key::MoveToEndOfBlock})) {
-    placePart(size, size);
-  } else if (matchesAny(event, {Key::SelectStartOfLine, Key::SelectStartOfBlock})) {
-    placePart(wholeAnchor(), 0);
-  } else if (matchesAny(event, {Key::SelectEndOfLine, Key::SelectEndOfBlock})) {
-    placePart(wholeAnchor(), size);
-  } else if (matchesAny(event, {Key::MoveToPreviousChar, Key::MoveToNextChar}) && spills() &&
-             stepLandsOnSelectionEdge()) {
-    const int anchor = wholeAnchor();
-    const int cursor = wholeCursor();
-    const int edge = event->matches(Key::MoveToPreviousChar) ? std::min(anchor, cursor)
-                                                             : std::max(anchor, cursor);
-    placePart(edge, edge);
-  } else if (matchesAny(event, {Key::DeleteEndOfLine, Key::DeleteCompleteLine}) && !isReadOnly()) {
-    // As the line edit does: select to the end (or all), copy, delete.
-    placePart(event->matches(Key::DeleteEndOfLine) ? wholeCursor() : 0, size);
-    copyWhole();
-    replaceSelection({});
-  } else {
-    return false;
-  }
-  return true;
-}
-
-// Typing, deleting or cutting over a selection that reaches beyond the part.
-bool LongLineEdit::takeSpilledEdit(QKeyEvent* event) {
-  using Key = QKeySequence;
-  if (event->matches(Key::Cut)) {
-    copyWhole();
-    replaceSelection({});
-  } else if (matchesAny(event, {Key::DeleteStartOfWord, Key::DeleteEndOfWord})) {
+  if (!editor_.spills()) return false;
+  if (event->matches(Key::Copy)) return editor_.copy();
+  if (isReadOnly()) return false;
+  if (event->matches(Key::Cut)) return editor_.cut();
+  if (matchesAny(event, {Key::DeleteStartOfWord, Key::DeleteEndOfWord})) {
     // As the line edit does: the selection grows by a word step from the cursor, then goes. The
     // step stays within the part; the anchor beyond it stays where it is.
     if (event->matches(Key::DeleteStartOfWord)) {
@@ -268,45 +135,68 @@ bool LongLineEdit::takeSpilledEdit(QKeyEvent* event) {
     } else {
       cursorWordForward(true);
     }
-    replaceSelection({});
-  } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
-    replaceSelection({});
-  } else {
-    const QString typed = event->text();
-    const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
-    if (typed.isEmpty() || !typed.at(0).isPrint() || command) return false;
-    replaceSelection(typed);
+    return editor_.erase();
   }
+  if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) return editor_.erase();
+  const QString typed = event->text();
+  const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
+  return !typed.isEmpty() && typed.at(0).isPrint() && !command && editor_.insert(units(typed));
+}
+
+bool LongLineEdit::takeWholeMove(QKeyEvent* event) {
+  using Key = QKeySequence;
+  if (event->matches(Key::SelectAll)) return editor_.selectAll();
+  if (matchesAny(event, {Key::MoveToStartOfLine, Key::MoveToStartOfBlock})) {
+    return editor_.home(false);
+  }
+  if (matchesAny(event, {Key::MoveToEndOfLine, Key::MoveToEndOfBlock})) return editor_.end(false);
+  if (matchesAny(event, {Key::SelectStartOfLine, Key::SelectStartOfBlock})) {
+    return editor_.home(true);
+  }
+  if (matchesAny(event, {Key::SelectEndOfLine, Key::SelectEndOfBlock})) return editor_.end(true);
+  if (matchesAny(event, {Key::MoveToPreviousChar, Key::MoveToNextChar}) && editor_.spills() &&
+      stepLandsOnSelectionEdge()) {
+    const int anchor = editor_.anchor();
+    const int cursor = editor_.cursor();
+    const int edge = event->matches(Key::MoveToPreviousChar) ? std::min(anchor, cursor)
+                                                             : std::max(anchor, cursor);
+    editor_.select(edge, edge);
+    return true;
+  }
+  if (!matchesAny(event, {Key::DeleteEndOfLine, Key::DeleteCompleteLine}) || isReadOnly()) {
+    return false;
+  }
+  // As the line edit does: select to the end (or all), copy, delete.
+  if (event->matches(Key::DeleteEndOfLine)) {
+    editor_.select(editor_.cursor(), editor_.cursor());
+    editor_.end(true);
+  } else {
+    editor_.selectAll();
+  }
+  if (!editor_.cut()) cut();
   return true;
 }
 
 void LongLineEdit::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
   // A triple click selects all of the text, not only the part.
-  if (partial_ && hasSelectedText() && selectedText().size() == text().size()) {
-    selectWhole(0, static_cast<int>(whole_.size()));
-  }
+  if (hasSelectedText() && selectedText().size() == text().size()) editor_.selectAll();
 }
 
 void LongLineEdit::mouseReleaseEvent(QMouseEvent* event) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+    // As the line edit does: the selection goes, the text goes in at the cursor.
     const QString clip = clipboard->text(QClipboard::Selection);
-    if (insertsLong(clip)) {
-      // As the line edit does: the selection goes, the text goes in at the cursor.
-      selectWhole(wholeCursor(), wholeCursor());
-      pasteWhole(clip);
-      return;
-    }
+    if (editor_.paste(units(clip), cursorPosition())) return;
   }
   QLineEdit::mouseReleaseEvent(event);
 }
 
 void LongLineEdit::inputMethodEvent(QInputMethodEvent* event) {
   const QString& commit = event->commitString();
-  const bool whole = spills() || (!partial_ && insertsLong(commit));
-  if (whole && !isReadOnly() && event->preeditString().isEmpty() && !commit.isEmpty()) {
-    replaceSelection(commit);
+  if (!isReadOnly() && event->preeditString().isEmpty() && !commit.isEmpty() &&
+      editor_.insert(units(commit))) {
     event->accept();
     return;
   }
@@ -316,10 +206,8 @@ void LongLineEdit::inputMethodEvent(QInputMethodEvent* event) {
 void LongLineEdit::dropEvent(QDropEvent* event) {
   const QMimeData* mime = event->mimeData();
   const QString dropped = mime->hasText() ? mime->text() : QString();
-  if (!isReadOnly() && insertsLong(dropped)) {
-    const int at = (partial_ ? part_.offset() : 0) + cursorPositionAt(event->position().toPoint());
-    selectWhole(at, at);
-    pasteWhole(dropped);
+  const int at = cursorPositionAt(event->position().toPoint());
+  if (!isReadOnly() && editor_.paste(units(dropped), at)) {
     event->acceptProposedAction();
     return;
   }
@@ -331,8 +219,8 @@ void LongLineEdit::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   const QString clip = QGuiApplication::clipboard()->text();
-  const bool longPaste = insertsLong(clip);
-  const bool spilled = spills();
+  const bool longPaste = editor_.insertsLong(units(clip));
+  const bool spilled = editor_.spills();
   for (QAction* action : menu->actions()) {
     const QString label = action->text().section(QLatin1Char('\t'), 0, 0);
     const auto is = [&label](const char* source) {
@@ -340,18 +228,15 @@ void LongLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     };
     std::function<void()> whole;
     if (is("&Paste") && longPaste) {
-      whole = [this] { pasteWhole(QGuiApplication::clipboard()->text()); };
-    } else if (is("Select All") && partial_) {
-      whole = [this] { selectWhole(0, static_cast<int>(whole_.size())); };
+      whole = [this] { editor_.paste(units(QGuiApplication::clipboard()->text())); };
+    } else if (is("Select All") && editor_.holdsPart()) {
+      whole = [this] { editor_.selectAll(); };
     } else if (is("&Copy") && spilled) {
-      whole = [this] { copyWhole(); };
+      whole = [this] { editor_.copy(); };
     } else if (is("Cu&t") && spilled) {
-      whole = [this] {
-        copyWhole();
-        replaceSelection({});
-      };
+      whole = [this] { editor_.cut(); };
     } else if (is("Delete") && spilled) {
-      whole = [this] { replaceSelection({}); };
+      whole = [this] { editor_.erase(); };
     }
     if (!whole) continue;
     disconnect(action, &QAction::triggered, nullptr, nullptr);  // some go to the line control

@@ -4,17 +4,10 @@
 
 #include "ui/caption_button.h"
 #include "ui/field_edit.h"
+#include "ui/text.h"
 
 namespace quorvel {
 namespace {
-
-std::u16string_view units(const QString& text) {
-  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
-
-QString fromUnits(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
 
 bool isWindowSwitch(Qt::FocusReason reason) {
   return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
@@ -43,10 +36,10 @@ class WidgetBox : public forms::BoxView {
 class EditBox : public WidgetBox<FieldEdit> {
  public:
   using WidgetBox::WidgetBox;
-  void showText(std::u16string_view text) override { widget_->showWhole(fromUnits(text)); }
-  [[nodiscard]] int anchor() const override { return widget_->wholeAnchor(); }
-  [[nodiscard]] int cursor() const override { return widget_->wholeCursor(); }
-  void select(int anchor, int cursor) override { widget_->selectWhole(anchor, cursor); }
+  void showText(std::u16string_view text) override { widget_->editor().show(text); }
+  [[nodiscard]] int anchor() const override { return widget_->editor().anchor(); }
+  [[nodiscard]] int cursor() const override { return widget_->editor().cursor(); }
+  void select(int anchor, int cursor) override { widget_->editor().select(anchor, cursor); }
 };
 
 // The note wraps and is never edited: it has no selection of the sheet's to show.

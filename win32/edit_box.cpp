@@ -1,8 +1,6 @@
 #include "win32/edit_box.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <tuple>
 #include <utility>
 
 #include "win32/display.h"
@@ -10,19 +8,6 @@
 
 namespace quorvel::win32 {
 namespace {
-
-// Runs its function when the scope ends, also by an exception.
-template <typename Fn>
-class AtExit {
- public:
-  explicit AtExit(Fn fn) : fn_(fn) {}
-  ~AtExit() { fn_(); }
-  AtExit(const AtExit&) = delete;
-  AtExit& operator=(const AtExit&) = delete;
-
- private:
-  Fn fn_;
-};
 
 bool down(int key) {
   return (GetKeyState(key) & 0x8000) != 0;
@@ -64,108 +49,49 @@ LRESULT EditBox::control(UINT message, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcW(controlProc_, edit_, message, wParam, lParam);
 }
 
-std::u16string EditBox::wholeText() const {
-  return partial_ ? whole_ : windowText(edit_);
+std::u16string EditBox::localText() const {
+  return windowText(edit_);
 }
 
-void EditBox::localSelection(int& anchor, int& cursor) const {
-  if (selection_) {
-    std::tie(anchor, cursor) = *selection_;
-    return;
-  }
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  anchor = static_cast<int>(start);
-  cursor = static_cast<int>(end);
-  if (start == end) {
-    selection_.emplace(anchor, cursor);
-    return;
-  }
-  // The control tells the selection's two ends in order; its caret tells which end moves.
-  bool caretAtStart = backward_;
-  if (GetFocus() == edit_) {
-    POINT caret{};
-    GetCaretPos(&caret);
-    const LRESULT at = SendMessageW(edit_, EM_POSFROMCHAR, start, 0);
-    caretAtStart =
-        caret.x == static_cast<short>(LOWORD(at)) && caret.y == static_cast<short>(HIWORD(at));
-  }
-  if (caretAtStart) std::swap(anchor, cursor);
-  selection_.emplace(anchor, cursor);
-}
-
-int EditBox::anchor() const {
-  int local = 0;
-  int cursor = 0;
-  localSelection(local, cursor);
-  return partial_ ? part_.wholeAnchor(local, partSize(), anchor_) : local;
-}
-
-int EditBox::cursor() const {
-  int anchor = 0;
-  int local = 0;
-  localSelection(anchor, local);
-  return (partial_ ? part_.offset() : 0) + local;
-}
-
-void EditBox::showText(std::u16string_view text) {
-  if (forms::TextPart::isLong(text.size())) {
-    holdWhole(std::u16string(text));
-    const int end = static_cast<int>(whole_.size());
-    place(end, end);
-    return;
-  }
-  const bool wasPlacing = std::exchange(placing_, true);
-  const AtExit restore([&] { placing_ = wasPlacing; });
-  partial_ = false;
-  whole_.clear();
+void EditBox::setLocalText(std::u16string_view text) {
   backward_ = false;
   std::wstring shown = wide(text);
   SetWindowTextW(edit_, shown.c_str());
   text_ = std::move(shown);
 }
 
-void EditBox::holdWhole(std::u16string text) {
-  partial_ = true;
-  whole_ = std::move(text);
-  part_.forget();  // nothing of it is in the control yet
+std::pair<int, int> EditBox::localSelection() const {
+  if (selection_) return *selection_;
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  // The control tells the selection's two ends in order; its caret tells which end moves.
+  bool caretAtStart = start != end && backward_;
+  if (start != end && GetFocus() == edit_) {
+    POINT caret{};
+    GetCaretPos(&caret);
+    const LRESULT at = SendMessageW(edit_, EM_POSFROMCHAR, start, 0);
+    caretAtStart =
+        caret.x == static_cast<short>(LOWORD(at)) && caret.y == static_cast<short>(HIWORD(at));
+  }
+  const int from = static_cast<int>(start);
+  const int to = static_cast<int>(end);
+  return selection_.emplace(caretAtStart ? to : from, caretAtStart ? from : to);
 }
 
-void EditBox::select(int anchor, int cursor) {
-  if (partial_) {
-    place(anchor, cursor);
-    return;
-  }
+void EditBox::setLocalSelection(int anchor, int cursor) {
   backward_ = cursor < anchor;
   SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(anchor), cursor);
+  if (editor_.holdsPart()) SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
   selection_.emplace(anchor, cursor);
 }
 
-// Shows the selection, moving the part only when the caret is not well inside it.
-void EditBox::place(int anchor, int cursor) {
-  const bool wasPlacing = std::exchange(placing_, true);
-  const AtExit restore([&] { placing_ = wasPlacing; });
-  if (part_.follow(whole_, cursor)) {
-    setWindowText(edit_,
-                  std::u16string_view(whole_).substr(static_cast<std::size_t>(part_.offset()),
-                                                     static_cast<std::size_t>(partSize())));
-    text_.reset();
-  }
-  anchor_ = anchor;
-  const int local = cursor - part_.offset();
-  const int localAnchor = part_.toLocal(anchor);
-  backward_ = local < localAnchor;
-  SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(localAnchor), local);
-  SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
-  selection_.emplace(localAnchor, local);
+void EditBox::toClipboard(std::u16string_view text) {
+  setClipboardText(edit_, text);
 }
 
-void EditBox::followCursor() {
-  if (!partial_ || placing_) return;
-  anchor_ = anchor();
-  const int at = cursor();
-  if (!part_.holds(at, static_cast<int>(whole_.size()))) place(anchor_, at);
+void EditBox::userEdited(std::u16string_view whole, int cursor) {
+  presenter_.edited(field_, whole, cursor);
 }
 
 bool EditBox::isShown() const {
@@ -197,42 +123,7 @@ void EditBox::dropFocus() {
 }
 
 void EditBox::changed() {
-  if (placing_ || presenter_.pushing()) return;
-  const std::u16string local = windowText(edit_);
-  int localAnchor = 0;
-  int localCursor = 0;
-  localSelection(localAnchor, localCursor);
-  if (partial_) {
-    // The control changed its part only; the rest of the text stands as it was.
-    whole_.replace(static_cast<std::size_t>(part_.offset()), static_cast<std::size_t>(partSize()),
-                   local);
-    part_.resize(static_cast<int>(local.size()));
-    anchor_ = part_.offset() + localAnchor;
-    presenter_.edited(field_, whole_, part_.offset() + localCursor);
-    return;
-  }
-  presenter_.edited(field_, local, localCursor);
-  // Typed beyond the length the control is fast with, and kept so by the sheet: hold it in part.
-  if (!partial_ && forms::TextPart::isLong(local.size()) &&
-      GetWindowTextLengthW(edit_) == static_cast<int>(local.size())) {
-    int anchorNow = 0;
-    int cursorNow = 0;
-    localSelection(anchorNow, cursorNow);
-    holdWhole(windowText(edit_));
-    place(anchorNow, cursorNow);
-  }
-}
-
-void EditBox::replaceSelection(std::u16string_view text) {
-  std::u16string whole = wholeText();
-  const int anchorAt = anchor();
-  const int cursorAt = cursor();
-  const auto start = static_cast<std::size_t>(std::min(anchorAt, cursorAt));
-  whole.replace(start, static_cast<std::size_t>(std::abs(cursorAt - anchorAt)), text);
-  const int after = static_cast<int>(start + text.size());
-  showText(whole);
-  select(after, after);
-  presenter_.edited(field_, wholeText(), after);
+  if (!presenter_.pushing()) editor_.controlEdited();
 }
 
 // A paste that makes or meets a long text goes into the whole text, and so to the sheet, before
@@ -240,24 +131,7 @@ void EditBox::replaceSelection(std::u16string_view text) {
 bool EditBox::paste() {
   if (GetWindowLongW(edit_, GWL_STYLE) & ES_READONLY) return false;
   const std::optional<std::u16string> clip = clipboardText(edit_);
-  if (!clip) return false;
-  const std::u16string line = firstLine(*clip);
-  const auto held = static_cast<std::size_t>(GetWindowTextLengthW(edit_));
-  if (!partial_ && !forms::TextPart::isLong(held + line.size())) return false;
-  if (line.empty() && anchor() == cursor()) return true;
-  replaceSelection(line);
-  return true;
-}
-
-bool EditBox::copy(bool cut) {
-  if (!spills()) return false;
-  const int anchorAt = anchor();
-  const int cursorAt = cursor();
-  const auto start = static_cast<std::size_t>(std::min(anchorAt, cursorAt));
-  setClipboardText(edit_, std::u16string_view(whole_).substr(
-                              start, static_cast<std::size_t>(std::abs(cursorAt - anchorAt))));
-  if (cut) replaceSelection({});
-  return true;
+  return clip && editor_.paste(firstLine(*clip));
 }
 
 bool EditBox::takeKey(WPARAM key) {
@@ -272,35 +146,17 @@ bool EditBox::takeKey(WPARAM key) {
     SendMessageW(edit_, WM_CUT, 0, 0);
     return true;
   }
-  if (!partial_) return false;
-  const int size = static_cast<int>(whole_.size());
-  if (key == VK_HOME || key == VK_END) {
-    const int to = key == VK_HOME ? 0 : size;
-    place(shift ? anchor() : to, to);
-    return true;
-  }
-  if (key == VK_DELETE && spills()) {
-    replaceSelection({});
-    return true;
-  }
-  return false;
+  if (key == VK_HOME) return editor_.home(shift);
+  if (key == VK_END) return editor_.end(shift);
+  return key == VK_DELETE && editor_.erase();
 }
 
 bool EditBox::takeCharacter(WPARAM character) {
-  if (!partial_) return false;
-  if (character == 0x01) {  // Ctrl+A
-    place(0, static_cast<int>(whole_.size()));
-    return true;
-  }
-  if (!spills()) return false;
-  if (character == VK_BACK) {
-    replaceSelection({});
-    return true;
-  }
+  if (character == 0x01) return editor_.selectAll();  // Ctrl+A
+  if (character == VK_BACK) return editor_.erase();
   if (character < 0x20 || character == 0x7F) return false;
-  const std::u16string typed(1, static_cast<char16_t>(character));
-  replaceSelection(typed);
-  return true;
+  // Inside the part the control types by itself, without being asked for its text first.
+  return editor_.spills() && editor_.insert(std::u16string(1, static_cast<char16_t>(character)));
 }
 
 // The press that brings the focus also moves the control's caret to the click: the sheet's
@@ -346,7 +202,7 @@ LRESULT CALLBACK EditBox::subclassProc(HWND window, UINT message, WPARAM wParam,
 
 LRESULT EditBox::forward(UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = control(message, wParam, lParam);
-  followCursor();
+  editor_.cursorMoved();
   return result;
 }
 
@@ -379,7 +235,7 @@ bool readsOnly(UINT message) {
 LRESULT EditBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!readsOnly(message)) {
     selection_.reset();
-    if (!placing_) text_.reset();
+    if (!editor_.placing()) text_.reset();
     if (message == WM_SETFONT || message == WM_SIZE || message == WM_WINDOWPOSCHANGED ||
         message == EM_SETMARGINS || message == WM_STYLECHANGED) {
       format_.reset();
@@ -397,13 +253,15 @@ LRESULT EditBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (paste()) return 0;
       break;
     case WM_COPY:
+      if (editor_.copy()) return 0;
+      break;
     case WM_CUT:
-      if (copy(message == WM_CUT)) return 0;
+      if (editor_.cut()) return 0;
       break;
     case WM_UNDO:
     case EM_UNDO:
       // The control's undo knows only the part it holds.
-      if (partial_) return 0;
+      if (editor_.holdsPart()) return 0;
       break;
     case WM_KEYDOWN:
       if (takeKey(wParam)) return 0;
@@ -413,7 +271,7 @@ LRESULT EditBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return forward(message, wParam, lParam);
     case WM_LBUTTONDOWN:
       clicked(wParam, lParam);
-      followCursor();
+      editor_.cursorMoved();
       return 0;
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:

@@ -1,10 +1,8 @@
 // The binding of the main window to its sheet, through real keys, clicks and focus moves.
-#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
 
 #include "tests/ui/window_driver.h"
-#include "ui/field_edit.h"
 
 using namespace Qt::StringLiterals;
 using quorvel::testing::WindowDriver;
@@ -119,39 +117,6 @@ class Form1Test : public quorvel::testing::WindowTest {
     // The next key goes where the user sees the selection or the caret.
     WindowDriver::type(QStringLiteral("7"));
     QCOMPARE(driver_->text("Text1"), nextKey);
-  }
-
-  // A pasted megabyte reaches the sheet whole, though the box shows only a part of it.
-  void longPasteReachesTheSheet_data() {
-    QTest::addColumn<QString>("click");
-    QTest::addColumn<QString>("box");   // where the focus lands
-    QTest::addColumn<QString>("kept");  // the sheet's text afterwards; empty: the whole paste
-    QTest::newRow("address octet") << u"Text2"_s << u"Text2"_s << u"255"_s;
-    QTest::newRow("mask octet") << u"Text23"_s << u"Text23"_s << u""_s;
-    QTest::newRow("whole number") << u"Text31"_s << u"Text32"_s << u""_s;
-  }
-  void longPasteReachesTheSheet() {
-    QFETCH(QString, click);
-    QFETCH(QString, box);
-    QFETCH(QString, kept);
-    const QString mega(1 << 20, u'7');
-    QGuiApplication::clipboard()->setText(mega);
-    driver_->click(click.toLatin1().constData());
-    QCOMPARE(WindowDriver::focusName(), box);
-    auto* edit = driver_->find<quorvel::FieldEdit>(box.toLatin1().constData());
-    const auto sheetText = [this, edit] {
-      return QString::fromStdString(driver_->form().sheet().text(edit->field()));
-    };
-    WindowDriver::press(Qt::Key_A, Qt::ControlModifier);
-    WindowDriver::press(Qt::Key_V, Qt::ControlModifier);
-    const QString expected = kept.isEmpty() ? mega : kept;
-    QCOMPARE(sheetText(), expected);
-    QCOMPARE(edit->wholeText(), expected);
-    QVERIFY(edit->text().size() < 4096);
-    WindowDriver::press(Qt::Key_End);
-    WindowDriver::press(Qt::Key_Backspace);
-    QCOMPARE(sheetText(), expected.chopped(1));
-    QCOMPARE(edit->wholeText(), expected.chopped(1));
   }
 
   // Enter presses the button that holds the focus, whether Tab or a click brought it there; in a
