@@ -17,7 +17,10 @@ TEST(Utf16Text, PositionsAndTextsAgree) {
                {u"é€1", "é€1", 2, 2},
                {u"1😀2", "1😀2", 3, 2},  // a pair counts once
                {u"😀", "😀", 2, 1},
-               {u"", "", 0, 0}};
+               {u"", "", 0, 0},
+               // each side of every length's edge, and of the surrogates
+               {u"\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFF\U00010000\U0010FFFF",
+                "\u007F\u0080\u07FF\u0800\uD7FF\uE000\uFFFF\U00010000\U0010FFFF", 9, 8}};
   for (const auto& c : cases) {
     EXPECT_EQ(toUtf8(c.utf16), c.utf8);
     EXPECT_EQ(toUtf16(c.utf8), c.utf16) << c.utf8;
