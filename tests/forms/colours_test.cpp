@@ -10,13 +10,8 @@ namespace quorvel::forms {
 namespace {
 
 TEST(Colours, DisabledTextReadsAsNearTheGreyAsItCan) {
-  const Rgb black{0, 0, 0};
-  const Rgb white{255, 255, 255};
-  const Rgb light{0xEF, 0xEF, 0xEF};
-  const Rgb dark{0x35, 0x35, 0x35};
-  const Rgb grey{0xBE, 0xBE, 0xBE};
-  const Rgb faint{0x90, 0x90, 0x90};
-  const Rgb deep{0x30, 0x30, 0x30};
+  const Rgb black{0, 0, 0}, white{255, 255, 255}, light{0xEF, 0xEF, 0xEF}, dark{0x35, 0x35, 0x35};
+  const Rgb grey{0xBE, 0xBE, 0xBE}, faint{0x90, 0x90, 0x90}, deep{0x30, 0x30, 0x30};
   const struct {
     Rgb background, grey, text;
     std::optional<Rgb> drawn;  // none: a colour between the grey and the text, just reading

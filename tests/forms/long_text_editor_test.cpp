@@ -90,14 +90,12 @@ TEST(LongTextEditor, ActsOnTheWholeTextAsAPlainEditor) {
       change(control.local);
       if (edits) editor.controlEdited();
     };
+    const auto walk = [&](bool taken, auto change) { act(taken, change, false); };
     const auto put = [&piece](Plain& p) { p.replace(piece); };
     const auto snap = [&](int at) { return isPair(plain.text, at - 1) ? at - 1 : at; };
     const std::function<void()> ops[] = {
         // a step of the caret, which the control takes by itself
-        [&] {
-          act(
-              false, [&](Plain& p) { p.moveTo(p.step(by), extend); }, false);
-        },
+        [&] { walk(false, [&](Plain& p) { p.moveTo(p.step(by), extend); }); },
         [&] { act(editor.insert(piece), put); },
         [&] {
           act(editor.erase(), [&](Plain& p) {
@@ -126,22 +124,11 @@ TEST(LongTextEditor, ActsOnTheWholeTextAsAPlainEditor) {
             if (extend) p.replace({});
           });
         },
-        [&] {
-          act(
-              editor.home(extend), [&](Plain& p) { p.moveTo(0, extend); }, false);
-        },
-        [&] {
-          act(
-              editor.end(extend), [&](Plain& p) { p.moveTo(p.size(), extend); }, false);
-        },
-        [&] {
-          act(
-              editor.selectAll(),
-              [](Plain& p) {
+        [&] { walk(editor.home(extend), [&](Plain& p) { p.moveTo(0, extend); }); },
+        [&] { walk(editor.end(extend), [&](Plain& p) { p.moveTo(p.size(), extend); }); },
+        [&] { walk(editor.selectAll(), [](Plain& p) {
                 p = {p.text, 0, p.size()};
-              },
-              false);
-        },
+              }); },
         [&] {  // the sheet's selection
           plain = {plain.text, snap(below(plain.size() + 1)), snap(below(plain.size() + 1))};
           editor.select(plain.anchor, plain.cursor);

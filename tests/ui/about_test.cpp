@@ -1,5 +1,5 @@
-// The About box: one instance, its load rule, EXIT with the box open, and System Info. (Enter,
-// Escape and its close button are the Wayland close check's, scripts/close-stress.)
+// The About box: one instance, its load rule, and System Info. (Enter, Escape, its close button
+// and EXIT are the Wayland close check's, scripts/close-stress; the life cycle is WindowLife's.)
 #include <signal.h>
 #include <sys/wait.h>
 
@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <cerrno>
 
 #include "tests/ui/window_driver.h"
@@ -24,19 +23,6 @@ namespace {
 QString readAll(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// Runs the event loop as the program does, ending when the last window closes (or, should the
-// program fail to end, after ten seconds with code 1).
-int runProgramUntilItEnds() {
-  QApplication::setQuitOnLastWindowClosed(true);
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-  watchdog.start(10000);
-  const int code = QApplication::exec();
-  QApplication::setQuitOnLastWindowClosed(false);
-  return code;
 }
 
 }  // namespace
@@ -67,16 +53,6 @@ class AboutTest : public quorvel::testing::WindowTest {
     QWidget* second = driver_->openAbout();
     QVERIFY(second);
     QCOMPARE(second->windowTitle(), QStringLiteral("About quorvel"));
-  }
-
-  void exitEndsTheProgramWithTheBoxOpen() {
-    QPointer<QWidget> about = driver_->openAbout();
-    QVERIFY(about);
-    QTimer::singleShot(0, this, [this] { driver_->click("Command1"); });
-    const int code = runProgramUntilItEnds();
-    QCOMPARE(code, 0);
-    QVERIFY(!driver_->form().isVisible());
-    QTRY_VERIFY(about.isNull());
   }
 
   // Each row installs programs in a folder that, after an empty one, is all PATH holds:

@@ -178,17 +178,6 @@ TEST_F(WindowTest, OneAboutBoxAtATimeOpenedByItsButtonClosedByEnterOrEscape) {
   EXPECT_TRUE(quit_);
 }
 
-// The box has no owner: it stays open when the main window closes, and the program ends with it.
-TEST_F(WindowTest, TheProgramEndsWithItsLastWindow) {
-  click(form().button(Button::Command3));
-  SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
-  pump();
-  ASSERT_NE(program_->aboutBox(), nullptr);
-  EXPECT_FALSE(quit_);
-  click(program_->aboutBox()->control(forms::kCmdOK.name));
-  EXPECT_TRUE(quit_);
-}
-
 // Alt+S presses System Info. With no tool in the registry (the platform layer's tests start one),
 // the box says so in a message box of its own, and stays open.
 TEST_F(WindowTest, AltSInTheAboutBoxSaysWhenThereIsNoTool) {
