@@ -1,11 +1,10 @@
 #include "forms/sheet_presenter.h"
 
-#include "forms/form1_layout.h"
-
 #include <climits>
 #include <optional>
 #include <stdexcept>
 
+#include "forms/form1_layout.h"
 #include "forms/raised.h"
 #include "forms/utf16_text.h"
 

@@ -151,8 +151,7 @@ void AboutWindow::StartSysInfo() {
 // As in a dialog, the focused button is the default one; OK is it otherwise.
 void AboutWindow::buttonFocused(HWND button) {
   focus_.entered(button);
-  SendMessageW(ok_, BM_SETSTYLE, button == ok_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-  SendMessageW(sysInfo_, BM_SETSTYLE, button == sysInfo_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  frameDefaultButton(hwnd_);
 }
 
 // The icon picture and Line1, the etched rule: grey, one pixel, over white, two; in a

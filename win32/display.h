@@ -74,6 +74,9 @@ class FontSet {
   return forms::contrastRatio(rgb(a), rgb(b));
 }
 
+// Gives the default frame to the button the window's DM_GETDEFID names, and takes it from the
+// others: only the button Enter presses shows it.
+void frameDefaultButton(HWND window);
 // Whether a high-contrast theme is on: its system colours then replace every fixed one.
 [[nodiscard]] bool highContrast();
 // A fixed text colour where it reads on the background and no high-contrast theme is on; the

@@ -1,28 +1,6 @@
 #include "win32/program.h"
 
 namespace quorvel::win32 {
-namespace {
-
-// Gives the default frame to the button the window's DM_GETDEFID names, and takes it from the
-// others. The dialog keys frame the button they give the focus to, even when the focus moves on
-// while it arrives (leaving the number's box hands it to the first octet), and a focus move of
-// any other kind, such as a click into a box, leaves the frame where it was.
-void frameDefaultButton(HWND window) {
-  if (window == nullptr) return;
-  const auto answer = static_cast<DWORD>(SendMessageW(window, DM_GETDEFID, 0, 0));
-  const int id = HIWORD(answer) == DC_HASDEFID ? LOWORD(answer) : 0;
-  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    const LRESULT code = SendMessageW(child, WM_GETDLGCODE, 0, 0);
-    if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) continue;
-    const bool framed = (code & DLGC_DEFPUSHBUTTON) != 0;
-    if (framed != (GetDlgCtrlID(child) == id)) {
-      SendMessageW(child, BM_SETSTYLE, framed ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON, TRUE);
-    }
-  }
-}
-
-}  // namespace
 
 Program::Program(HINSTANCE instance) : instance_(instance) {}
 
