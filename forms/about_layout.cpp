@@ -7,7 +7,7 @@ namespace quorvel::forms {
 constexpr bool textsAreUtf8() {
   for (const AboutControl* control : kAboutControls) {
     for (const char* text : {control->caption, control->accessibleName}) {
-      if (text && !utf8::IsWellFormed(text)) return false;
+      if (text && !utf8::isWellFormed(text)) return false;
     }
   }
   return true;

@@ -112,8 +112,8 @@ constexpr std::array<ButtonControl, 3> kButtons{{
 }};
 
 constexpr bool textsAreUtf8() {
-  auto valid = [](const char* text) { return text == nullptr || utf8::IsWellFormed(text); };
-  return utf8::IsWellFormed(kForm1Caption) && utf8::IsWellFormed(kSeparatorAccessibleName) &&
+  auto valid = [](const char* text) { return text == nullptr || utf8::isWellFormed(text); };
+  return utf8::isWellFormed(kForm1Caption) && utf8::isWellFormed(kSeparatorAccessibleName) &&
          std::all_of(kFields.begin(), kFields.end(),
                      [&](const FieldControl& row) { return valid(row.accessibleName); }) &&
          std::all_of(std::begin(kLabels), std::end(kLabels),

@@ -11,7 +11,7 @@
 namespace quorvel::forms {
 
 BoxView& SheetPresenter::view(Field f) {
-  BoxView* box = views_[IndexOf(f)];
+  BoxView* box = views_[indexOf(f)];
   // A window that leaves a field without a box is built wrong; say which, rather than crash.
   if (!box) throw std::logic_error("no box is bound to " + fieldName(f));
   return *box;
@@ -20,8 +20,8 @@ BoxView& SheetPresenter::view(Field f) {
 void SheetPresenter::edited(Field field, std::u16string_view text, int cursor) {
   if (pushing_) return;
   std::string utf8 = toUtf8(text);
-  shown_[IndexOf(field)] = utf8;
-  written_[IndexOf(field)] = true;
+  shown_[indexOf(field)] = utf8;
+  written_[indexOf(field)] = true;
   sheet_.edit(field, std::move(utf8), charactersIn(text, cursor));
   refresh();
 }
@@ -96,16 +96,16 @@ void SheetPresenter::refresh() {
 
 void SheetPresenter::pushText(Field f) {
   const std::string& text = sheet_.text(f);
-  std::string& shown = shown_[IndexOf(f)];
-  if (written_[IndexOf(f)] && shown == text) return;
+  std::string& shown = shown_[indexOf(f)];
+  if (written_[indexOf(f)] && shown == text) return;
   shown = text;
-  written_[IndexOf(f)] = true;
+  written_[indexOf(f)] = true;
   view(f).showText(toUtf16(text));
   pushSelection(f);
 }
 
 void SheetPresenter::pushSelection(Field f) {
-  const std::string& text = shown_[IndexOf(f)];
+  const std::string& text = shown_[indexOf(f)];
   const int start = unitsBefore(text, sheet_.selStart(f));
   const int end = unitsBefore(text, sheet_.selStart(f) + sheet_.selLength(f));
   BoxView& v = view(f);

@@ -17,7 +17,7 @@ class SheetPresenter {
  public:
   explicit SheetPresenter(AddressSheet& sheet) : sheet_(sheet) {}
 
-  void bind(Field field, BoxView& view) { views_[IndexOf(field)] = &view; }
+  void bind(Field field, BoxView& view) { views_[indexOf(field)] = &view; }
 
   // The user changed a box's text; the cursor is where the edit left it (UTF-16 units).
   void edited(Field field, std::u16string_view text, int cursor);

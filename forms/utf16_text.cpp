@@ -74,7 +74,7 @@ std::u16string toUtf16(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
-    const std::size_t length = utf8::CharLength(text, at);
+    const std::size_t length = utf8::charLength(text, at);
     char32_t c = wellFormed(text, at, length) ? decode(text, at, length) : kReplacement;
     if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = kReplacement;
     if (c >= 0x10000) {
@@ -100,7 +100,7 @@ int unitsBefore(std::string_view text, int characters) {
   int units = 0;
   std::size_t at = 0;
   for (int n = 0; n < characters && at < text.size(); ++n) {
-    const std::size_t length = utf8::CharLength(text, at);
+    const std::size_t length = utf8::charLength(text, at);
     units += length == 4 ? 2 : 1;
     at += length;
   }

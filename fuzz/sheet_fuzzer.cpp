@@ -105,13 +105,13 @@ void Edit(AddressSheet& sheet, std::string_view inserted, int removeBefore, int 
     start = start >= static_cast<std::size_t>(removeBefore) ? start - removeBefore : 0;
     end += static_cast<std::size_t>(removeAfter);
   }
-  const std::size_t from = utf8::ByteOffset(text, start);
-  const std::size_t to = utf8::ByteOffset(text, end);
+  const std::size_t from = utf8::byteOffset(text, start);
+  const std::size_t to = utf8::byteOffset(text, end);
   std::string edited = text.substr(0, from);
   edited += inserted;
   edited += text.substr(to);
   const auto caret =
-      static_cast<int>(utf8::CharCount(text.substr(0, from)) + utf8::CharCount(inserted));
+      static_cast<int>(utf8::charCount(text.substr(0, from)) + utf8::charCount(inserted));
   sheet.edit(f, edited, caret);
 }
 
@@ -152,7 +152,7 @@ void CheckInvariants(const AddressSheet& sheet) {
   }
   for (Field f : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
     const std::string& t = sheet.text(f);
-    if (utf8::CharCount(t) > 3 || quorvel::ToNumber(t) > 255) Fail("octet range", f, t);
+    if (utf8::charCount(t) > 3 || quorvel::ToNumber(t) > 255) Fail("octet range", f, t);
   }
 
   const Field octets[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text4};
@@ -174,7 +174,7 @@ void CheckInvariants(const AddressSheet& sheet) {
     }
   }
   for (const Field f : quorvel::kAllFields) {
-    const auto length = static_cast<int>(utf8::CharCount(sheet.text(f)));
+    const auto length = static_cast<int>(utf8::charCount(sheet.text(f)));
     if (sheet.selStart(f) < 0 || sheet.selLength(f) < 0 ||
         sheet.selStart(f) + sheet.selLength(f) > length) {
       Fail("selection outside the text", f, sheet.text(f));

@@ -60,14 +60,14 @@ constexpr std::array<InitialField, kFieldCount> kInitialFields{{
 // The table is indexed by field: each row must stand at its own field's place.
 constexpr bool rowsInFieldOrder() {
   for (std::size_t i = 0; i < kInitialFields.size(); ++i) {
-    if (IndexOf(kInitialFields[i].field) != i) return false;
+    if (indexOf(kInitialFields[i].field) != i) return false;
   }
   return true;
 }
 static_assert(rowsInFieldOrder(), "one row per field, Text1 to Text35 in order");
 
-int ClampToText(const std::string& text, int position) {
-  const auto length = static_cast<int>(std::min<std::size_t>(utf8::CharCount(text), 1U << 30U));
+int clampToText(const std::string& text, int position) {
+  const auto length = static_cast<int>(std::min<std::size_t>(utf8::charCount(text), 1U << 30U));
   return std::clamp(position, 0, length);
 }
 
@@ -90,7 +90,7 @@ AddressSheet::OperationScope::~OperationScope() {
 }
 
 FieldTraits AddressSheet::traits(Field f) {
-  return kInitialFields[IndexOf(f)].traits;
+  return kInitialFields[indexOf(f)].traits;
 }
 
 double AddressSheet::number(Field f) const {
@@ -112,7 +112,7 @@ void AddressSheet::edit(Field f, std::string text, int caret) {
   const OperationScope scope(*this);
   const bool changed = field.text != text;
   if (changed) field.text = std::move(text);
-  field.selStart = ClampToText(field.text, caret);
+  field.selStart = clampToText(field.text, caret);
   field.selLength = 0;
   if (changed) runChangeRule(f);
 }
@@ -129,13 +129,13 @@ void AddressSheet::setVisible(Field f, bool visible) {
 
 void AddressSheet::setSelStart(Field f, int position) {
   FieldState& field = state(f);
-  field.selStart = ClampToText(field.text, position);
+  field.selStart = clampToText(field.text, position);
   field.selLength = 0;
 }
 
 void AddressSheet::setSelLength(Field f, int length) {
   FieldState& field = state(f);
-  const int available = ClampToText(field.text, 1 << 30) - field.selStart;
+  const int available = clampToText(field.text, 1 << 30) - field.selStart;
   field.selLength = std::clamp(length, 0, available);
 }
 

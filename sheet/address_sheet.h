@@ -54,10 +54,10 @@ enum class Button : std::uint8_t { Command1 = 1, Command2, Command3 };
 inline constexpr int kButtonCount = 3;
 
 // A field's or button's place in a table that holds one entry for each, in their order.
-constexpr std::size_t IndexOf(Field f) {
+constexpr std::size_t indexOf(Field f) {
   return static_cast<std::size_t>(f) - static_cast<std::size_t>(Field::Text1);
 }
-constexpr std::size_t IndexOf(Button b) {
+constexpr std::size_t indexOf(Button b) {
   return static_cast<std::size_t>(b) - static_cast<std::size_t>(Button::Command1);
 }
 
@@ -154,8 +154,8 @@ class AddressSheet {
     AddressSheet& sheet_;
   };
 
-  [[nodiscard]] const FieldState& state(Field f) const { return fields_[IndexOf(f)]; }
-  FieldState& state(Field f) { return fields_[IndexOf(f)]; }
+  [[nodiscard]] const FieldState& state(Field f) const { return fields_[indexOf(f)]; }
+  FieldState& state(Field f) { return fields_[indexOf(f)]; }
   [[nodiscard]] double number(Field f) const;  // the field's text read with ToNumber
 
   void runChangeRule(Field f);

@@ -36,14 +36,14 @@ void AddressSheet::runCountedMaskRule(const OctetGroup& group) {
   std::string bits;
   int count = 0;
   const std::optional<std::string_view> high =
-      hex.empty() ? std::nullopt : LookUpNibble(hex.front());
+      hex.empty() ? std::nullopt : lookUpNibble(hex.front());
   if (high) {
     bits = *high;
     count = ones(*high);
   } else {
     bits = "ERR";
   }
-  const std::optional<std::string_view> low = hex.empty() ? std::nullopt : LookUpNibble(hex.back());
+  const std::optional<std::string_view> low = hex.empty() ? std::nullopt : lookUpNibble(hex.back());
   if (low) {
     bits += *low;
     count += ones(*low);

@@ -8,10 +8,10 @@
 namespace quorvel {
 namespace {
 
-bool IsSkipped(char c) {
+bool isSkipped(char c) {
   return c == ' ' || c == '\t' || c == '\n';
 }
-bool IsDigit(char c) {
+bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
@@ -29,7 +29,7 @@ class NumberScanner {
 
  private:
   void skip() {
-    while (at_ < text_.size() && IsSkipped(text_[at_])) ++at_;
+    while (at_ < text_.size() && isSkipped(text_[at_])) ++at_;
   }
   std::string_view text_;
   std::size_t at_ = 0;
@@ -45,10 +45,10 @@ constexpr long long kExponentLimit = 1'000'000'000;
 double ToNumber(std::string_view text) {
   NumberScanner scan(text);
   std::string digits;  // significant digits, without leading zeros
-  bool dropped_nonzero = false;
+  bool droppedNonzero = false;
   long long exponent = 0;  // power of ten to apply to `digits` read as a whole number
 
-  auto take_digit = [&](char c, bool fraction) {
+  auto takeDigit = [&](char c, bool fraction) {
     if (digits.empty() && c == '0') {
       if (fraction) --exponent;
       return;
@@ -57,19 +57,19 @@ double ToNumber(std::string_view text) {
       digits.push_back(c);
       if (fraction) --exponent;
     } else {
-      dropped_nonzero = dropped_nonzero || c != '0';
+      droppedNonzero = droppedNonzero || c != '0';
       if (!fraction) ++exponent;
     }
   };
 
-  while (IsDigit(scan.peek())) {
-    take_digit(scan.peek(), false);
+  while (isDigit(scan.peek())) {
+    takeDigit(scan.peek(), false);
     scan.next();
   }
   if (scan.peek() == '.') {
     scan.next();
-    while (IsDigit(scan.peek())) {
-      take_digit(scan.peek(), true);
+    while (isDigit(scan.peek())) {
+      takeDigit(scan.peek(), true);
       scan.next();
     }
   }
@@ -81,9 +81,9 @@ double ToNumber(std::string_view text) {
       negative = scan.peek() == '-';
       scan.next();
     }
-    if (IsDigit(scan.peek())) {
+    if (isDigit(scan.peek())) {
       long long value = 0;
-      while (IsDigit(scan.peek())) {
+      while (isDigit(scan.peek())) {
         value = std::min(kExponentLimit, value * 10 + (scan.peek() - '0'));
         scan.next();
       }
@@ -94,7 +94,7 @@ double ToNumber(std::string_view text) {
   }
 
   if (digits.empty()) return 0.0;
-  if (dropped_nonzero) {
+  if (droppedNonzero) {
     digits.push_back('1');
     --exponent;
   }
@@ -139,7 +139,7 @@ std::string ToHexPair(double value) {
   return {kDigits[byte / 16], kDigits[byte % 16]};
 }
 
-std::optional<std::string_view> LookUpNibble(char digit) {
+std::optional<std::string_view> lookUpNibble(char digit) {
   for (const NibbleEntry& entry : NibbleTable) {
     if (entry.key == digit) return entry.bits;
   }
@@ -149,8 +149,8 @@ std::optional<std::string_view> LookUpNibble(char digit) {
 std::string ToBitString(std::string_view hex) {
   std::string bits;
   if (hex.empty()) return bits;
-  if (auto first = LookUpNibble(hex.front())) bits = *first;
-  if (auto last = LookUpNibble(hex.back())) bits += *last;
+  if (auto first = lookUpNibble(hex.front())) bits = *first;
+  if (auto last = lookUpNibble(hex.back())) bits += *last;
   return bits;
 }
 

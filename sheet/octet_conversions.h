@@ -40,7 +40,7 @@ inline constexpr std::array<NibbleEntry, 22> NibbleTable{{
 }};
 
 // The bits of the first equal key, or nothing for a character that is not a key.
-[[nodiscard]] std::optional<std::string_view> LookUpNibble(char digit);
+[[nodiscard]] std::optional<std::string_view> lookUpNibble(char digit);
 
 // The bits of the text's first and last character, joined; a character that is not a key adds
 // nothing, so "G1" gives "0001" and the empty text gives the empty text.

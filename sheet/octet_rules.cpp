@@ -36,11 +36,11 @@ void AddressSheet::runOctetRule(const OctetGroup& group) {
 // runs the rule again, nested; this run then goes on with the field as the nested run left it.
 void AddressSheet::guardOctetText(const OctetGroup& group) {
   const std::string& entry = text(group.entry);
-  if (utf8::CharCount(entry) > kOctetWidth) {
+  if (utf8::charCount(entry) > kOctetWidth) {
     // Typed at the very start (caret 1) keeps the first three, anywhere else the last three.
-    std::string kept = selStart(group.entry) < 2 ? utf8::FirstChars(entry, kOctetWidth)
-                                                 : utf8::LastChars(entry, kOctetWidth);
-    setText(group.entry, utf8::TrimSpaces(kept));
+    std::string kept = selStart(group.entry) < 2 ? utf8::firstChars(entry, kOctetWidth)
+                                                 : utf8::lastChars(entry, kOctetWidth);
+    setText(group.entry, utf8::trimSpaces(kept));
   }
   if (number(group.entry) > kOctetMax) setText(group.entry, "255");
 }

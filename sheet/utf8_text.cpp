@@ -3,11 +3,11 @@
 namespace quorvel::utf8 {
 namespace {
 
-bool IsContinuation(unsigned char byte) {
+bool isContinuation(unsigned char byte) {
   return (byte & 0xC0U) == 0x80U;
 }
 
-std::size_t ExpectedLength(unsigned char lead) {
+std::size_t expectedLength(unsigned char lead) {
   if (lead < 0x80U) return 1;
   if (lead >= 0xC2U && lead <= 0xDFU) return 2;
   if (lead >= 0xE0U && lead <= 0xEFU) return 3;
@@ -17,38 +17,38 @@ std::size_t ExpectedLength(unsigned char lead) {
 
 }  // namespace
 
-std::size_t CharLength(std::string_view text, std::size_t at) {
-  const std::size_t expected = ExpectedLength(static_cast<unsigned char>(text[at]));
+std::size_t charLength(std::string_view text, std::size_t at) {
+  const std::size_t expected = expectedLength(static_cast<unsigned char>(text[at]));
   if (expected == 1 || at + expected > text.size()) return 1;
   for (std::size_t i = 1; i < expected; ++i) {
-    if (!IsContinuation(static_cast<unsigned char>(text[at + i]))) return 1;
+    if (!isContinuation(static_cast<unsigned char>(text[at + i]))) return 1;
   }
   return expected;
 }
 
-std::size_t CharCount(std::string_view text) {
+std::size_t charCount(std::string_view text) {
   std::size_t count = 0;
-  for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) ++count;
+  for (std::size_t at = 0; at < text.size(); at += charLength(text, at)) ++count;
   return count;
 }
 
-std::size_t ByteOffset(std::string_view text, std::size_t index) {
+std::size_t byteOffset(std::string_view text, std::size_t index) {
   std::size_t at = 0;
-  for (std::size_t i = 0; i < index && at < text.size(); ++i) at += CharLength(text, at);
+  for (std::size_t i = 0; i < index && at < text.size(); ++i) at += charLength(text, at);
   return at;
 }
 
-std::string FirstChars(std::string_view text, std::size_t count) {
-  return std::string(text.substr(0, ByteOffset(text, count)));
+std::string firstChars(std::string_view text, std::size_t count) {
+  return std::string(text.substr(0, byteOffset(text, count)));
 }
 
-std::string LastChars(std::string_view text, std::size_t count) {
-  const std::size_t total = CharCount(text);
+std::string lastChars(std::string_view text, std::size_t count) {
+  const std::size_t total = charCount(text);
   if (total <= count) return std::string(text);
-  return std::string(text.substr(ByteOffset(text, total - count)));
+  return std::string(text.substr(byteOffset(text, total - count)));
 }
 
-std::string TrimSpaces(std::string_view text) {
+std::string trimSpaces(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
   const std::size_t last = text.find_last_not_of(' ');

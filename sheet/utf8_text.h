@@ -10,23 +10,23 @@
 namespace quorvel::utf8 {
 
 // Number of bytes of the character that starts at byte `at` (at < text.size()).
-[[nodiscard]] std::size_t CharLength(std::string_view text, std::size_t at);
+[[nodiscard]] std::size_t charLength(std::string_view text, std::size_t at);
 
-[[nodiscard]] std::size_t CharCount(std::string_view text);
+[[nodiscard]] std::size_t charCount(std::string_view text);
 
 // Byte offset of character `index`; the text's size when index is at or past its end.
-[[nodiscard]] std::size_t ByteOffset(std::string_view text, std::size_t index);
+[[nodiscard]] std::size_t byteOffset(std::string_view text, std::size_t index);
 
-[[nodiscard]] std::string FirstChars(std::string_view text, std::size_t count);
-[[nodiscard]] std::string LastChars(std::string_view text, std::size_t count);
+[[nodiscard]] std::string firstChars(std::string_view text, std::size_t count);
+[[nodiscard]] std::string lastChars(std::string_view text, std::size_t count);
 
 // Removes space characters (only those) at both ends.
-[[nodiscard]] std::string TrimSpaces(std::string_view text);
+[[nodiscard]] std::string trimSpaces(std::string_view text);
 
 // Whether every byte belongs to a well-formed sequence: no overlong form, surrogate, value past
 // U+10FFFF or cut sequence. The windows' captions are checked with it when they are compiled,
 // so that every toolkit decodes them alike.
-[[nodiscard]] constexpr bool IsWellFormed(std::string_view text) {
+[[nodiscard]] constexpr bool isWellFormed(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const auto lead = static_cast<unsigned char>(text[at]);
     std::size_t length = 0;

@@ -13,11 +13,11 @@ constexpr double kWholeAddressRange = 4294967296.0;  // 2^32
 constexpr double kSplitLimit = 36028797018963968.0;  // 2^55: the byte steps stay exact below it
 
 // Nearest whole number, a tie to the even one, as a 32-bit signed integer.
-double RoundToInt32(double value) {
+double roundToInt32(double value) {
   return static_cast<double>(static_cast<std::int32_t>(std::nearbyint(value)));
 }
 
-double Low8(double value) {
+double low8(double value) {
   return value - 256 * std::floor(value / 256);
 }
 
@@ -38,13 +38,13 @@ void AddressSheet::Form1_Text32_Change() {
   // Above the exact range only the low 32 bits are kept, as for every number above 32 bits.
   if (n >= kSplitLimit) n = std::fmod(n, kWholeAddressRange);
 
-  const double d = RoundToInt32(Low8(n));
+  const double d = roundToInt32(low8(n));
   const double m1 = (n - d) / 256;
-  const double c = Low8(m1);
+  const double c = low8(m1);
   const double m2 = (m1 - c) / 256;
-  const double b = Low8(m2);
-  const double m3 = RoundToInt32((m2 - b) / 256);
-  const double a = Low8(m3);
+  const double b = low8(m2);
+  const double m3 = roundToInt32((m2 - b) / 256);
+  const double a = low8(m3);
 
   setText(Field::Text4, ToDecimalText(d));
   setText(Field::Text3, ToDecimalText(c));

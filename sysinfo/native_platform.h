@@ -16,13 +16,13 @@ class NativePlatform : public SysInfoPlatform {
   NativePlatform();
   ~NativePlatform() override;
 
-  long OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
+  long openKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
                std::uint32_t access, KeyHandle& key) override;
-  long QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+  long queryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                   unsigned char* data, std::uint32_t& size) override;
-  long CloseKey(KeyHandle key) override;
-  bool FileExists(const std::string& path) override;
-  void Launch(const std::string& path) override;
+  long closeKey(KeyHandle key) override;
+  bool fileExists(const std::string& path) override;
+  void launch(const std::string& path) override;
 
  private:
   struct Api;  // the registry functions on Windows, looked up at run time; elsewhere the open keys

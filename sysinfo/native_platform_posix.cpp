@@ -34,20 +34,20 @@ namespace {
 constexpr const char* kInfoPrograms[] = {"kinfocenter", "hardinfo2", "hardinfo"};
 
 // Registry key and value names ignore the case of ASCII letters.
-bool SameName(std::string_view a, std::string_view b) {
+bool sameName(std::string_view a, std::string_view b) {
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-bool IsExecutableFile(const std::string& path) {
+bool isExecutableFile(const std::string& path) {
   struct stat info {};
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
 // The first program of the list installed in a folder of PATH, as an absolute path; empty when
 // there is none. Relative entries of PATH (the current folder) are not searched.
-std::string FindInfoProgram() {
+std::string findInfoProgram() {
   const char* searchPath = std::getenv("PATH");
   if (searchPath == nullptr) return {};
   for (const char* program : kInfoPrograms) {
@@ -59,7 +59,7 @@ std::string FindInfoProgram() {
         std::string candidate(folder);
         if (candidate.back() != '/') candidate += '/';
         candidate += program;
-        if (IsExecutableFile(candidate)) return candidate;
+        if (isExecutableFile(candidate)) return candidate;
       }
       if (colon == std::string_view::npos) break;
       rest.remove_prefix(colon + 1);
@@ -68,7 +68,7 @@ std::string FindInfoProgram() {
   return {};
 }
 
-[[noreturn]] void ThrowSystemError(int error, const std::string& what) {
+[[noreturn]] void throwSystemError(int error, const std::string& what) {
   throw std::system_error(error, std::generic_category(), what);
 }
 
@@ -78,11 +78,11 @@ NativePlatform::NativePlatform() : api_(std::make_unique<Api>()) {}
 NativePlatform::~NativePlatform() = default;
 
 // Looks the program up on every opening, so that one installed while the box is open is found.
-long NativePlatform::OpenKey(std::uint32_t root, const std::string& keyName,
+long NativePlatform::openKey(std::uint32_t root, const std::string& keyName,
                              std::uint32_t /*options*/, std::uint32_t /*access*/, KeyHandle& key) {
   key = 0;
-  if (root != kHkeyLocalMachine || !SameName(keyName, kToolKey)) return kErrorFileNotFound;
-  std::string path = FindInfoProgram();
+  if (root != kHkeyLocalMachine || !sameName(keyName, kToolKey)) return kErrorFileNotFound;
+  std::string path = findInfoProgram();
   if (path.empty()) return kErrorFileNotFound;
   key = api_->next++;
   api_->keys.emplace(key, std::move(path));
@@ -91,10 +91,10 @@ long NativePlatform::OpenKey(std::uint32_t root, const std::string& keyName,
 
 // A string value as the registry hands it over: its bytes with a terminating 0 counted in the
 // size, or the size it needs when the buffer is too small.
-long NativePlatform::QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+long NativePlatform::queryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                                 unsigned char* data, std::uint32_t& size) {
   const auto found = api_->keys.find(key);
-  if (found == api_->keys.end() || !SameName(valueName, kToolValue)) return kErrorFileNotFound;
+  if (found == api_->keys.end() || !sameName(valueName, kToolValue)) return kErrorFileNotFound;
   const std::string& path = found->second;
   const auto needed = static_cast<std::uint32_t>(path.size() + 1);
   type = kRegSz;
@@ -107,11 +107,11 @@ long NativePlatform::QueryValue(KeyHandle key, const std::string& valueName, std
   return kErrorSuccess;
 }
 
-long NativePlatform::CloseKey(KeyHandle key) {
+long NativePlatform::closeKey(KeyHandle key) {
   return api_->keys.erase(key) == 1 ? kErrorSuccess : kErrorFileNotFound;
 }
 
-bool NativePlatform::FileExists(const std::string& path) {
+bool NativePlatform::fileExists(const std::string& path) {
   struct stat info {};
   return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
@@ -120,17 +120,17 @@ bool NativePlatform::FileExists(const std::string& path) {
 // (nothing here has to reap it) and runs in a session of its own. Whether exec succeeded comes
 // back through a pipe that closes on exec: end of file means it did, an errno means it did not.
 // Between fork and exec only async-signal-safe calls are made.
-void NativePlatform::Launch(const std::string& path) {
+void NativePlatform::launch(const std::string& path) {
   char* const argv[] = {const_cast<char*>(path.c_str()), nullptr};
   int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0) ThrowSystemError(errno, "pipe");
+  if (pipe2(report, O_CLOEXEC) != 0) throwSystemError(errno, "pipe");
 
   const pid_t middle = fork();
   if (middle < 0) {
     const int error = errno;
     close(report[0]);
     close(report[1]);
-    ThrowSystemError(error, "fork");
+    throwSystemError(error, "fork");
   }
   if (middle == 0) {
     const pid_t program = fork();
@@ -161,7 +161,7 @@ void NativePlatform::Launch(const std::string& path) {
     got = read(report[0], &error, sizeof error);
   } while (got < 0 && errno == EINTR);
   close(report[0]);
-  if (got > 0) ThrowSystemError(error, "cannot start " + path);
+  if (got > 0) throwSystemError(error, "cannot start " + path);
 }
 
 }  // namespace quorvel::sysinfo

@@ -16,9 +16,9 @@ struct NativePlatform::Api {
   using CloseFn = LONG(WINAPI*)(HKEY);
 
   HMODULE library = LoadLibraryA("advapi32");
-  OpenFn open = Lookup<OpenFn>("RegOpenKeyExA");
-  QueryFn query = Lookup<QueryFn>("RegQueryValueExA");
-  CloseFn close = Lookup<CloseFn>("RegCloseKey");
+  OpenFn open = lookup<OpenFn>("RegOpenKeyExA");
+  QueryFn query = lookup<QueryFn>("RegQueryValueExA");
+  CloseFn close = lookup<CloseFn>("RegCloseKey");
 
   Api() = default;
   Api(const Api&) = delete;
@@ -28,7 +28,7 @@ struct NativePlatform::Api {
   }
 
   template <typename Fn>
-  Fn Lookup(const char* name) const {
+  Fn lookup(const char* name) const {
     if (library == nullptr) return nullptr;
     // GetProcAddress hands back a generic pointer that has to be cast to the real signature.
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)));
@@ -38,11 +38,11 @@ struct NativePlatform::Api {
 namespace {
 
 // Root keys are 32-bit values that Windows widens with their sign.
-HKEY RootKey(std::uint32_t root) {
+HKEY rootKey(std::uint32_t root) {
   return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
-HKEY ToHkey(KeyHandle key) {
+HKEY toHkey(KeyHandle key) {
   return reinterpret_cast<HKEY>(key);
 }
 
@@ -51,35 +51,35 @@ HKEY ToHkey(KeyHandle key) {
 NativePlatform::NativePlatform() : api_(std::make_unique<Api>()) {}
 NativePlatform::~NativePlatform() = default;
 
-long NativePlatform::OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
+long NativePlatform::openKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
                              std::uint32_t access, KeyHandle& key) {
   if (api_->open == nullptr) return ERROR_PROC_NOT_FOUND;
   HKEY opened = nullptr;
-  const LONG result = api_->open(RootKey(root), keyName.c_str(), options, access, &opened);
+  const LONG result = api_->open(rootKey(root), keyName.c_str(), options, access, &opened);
   key = result == ERROR_SUCCESS ? reinterpret_cast<KeyHandle>(opened) : 0;
   return result;
 }
 
-long NativePlatform::QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+long NativePlatform::queryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                                 unsigned char* data, std::uint32_t& size) {
   if (api_->query == nullptr) return ERROR_PROC_NOT_FOUND;
   DWORD valueType = 0;
   DWORD valueSize = size;
   const LONG result =
-      api_->query(ToHkey(key), valueName.c_str(), nullptr, &valueType, data, &valueSize);
+      api_->query(toHkey(key), valueName.c_str(), nullptr, &valueType, data, &valueSize);
   type = valueType;
   size = valueSize;
   return result;
 }
 
-long NativePlatform::CloseKey(KeyHandle key) {
+long NativePlatform::closeKey(KeyHandle key) {
   if (api_->close == nullptr) return ERROR_PROC_NOT_FOUND;
-  return api_->close(ToHkey(key));
+  return api_->close(toHkey(key));
 }
 
 // Lists exactly this path (no wildcards) and counts normal files only: a folder, or a hidden or
 // system file, of that name does not count.
-bool NativePlatform::FileExists(const std::string& path) {
+bool NativePlatform::fileExists(const std::string& path) {
   if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
   WIN32_FIND_DATAA found{};
   HANDLE listing = FindFirstFileA(path.c_str(), &found);
@@ -96,7 +96,7 @@ bool NativePlatform::FileExists(const std::string& path) {
 
 // The path goes in as the application name, so a path with blanks is never split into a program
 // and arguments; the command line only repeats it, quoted, as its first argument.
-void NativePlatform::Launch(const std::string& path) {
+void NativePlatform::launch(const std::string& path) {
   std::string quoted = "\"" + path + "\"";
   std::vector<char> commandLine(quoted.begin(), quoted.end());
   commandLine.push_back('\0');

@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kToolFile = "\\MSINFO32.EXE";
 
 // Upper-case hexadecimal without leading zeros.
-std::string Hex(unsigned value) {
+std::string hex(unsigned value) {
   char buffer[8];
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
   std::string text(buffer, end);
@@ -24,7 +24,7 @@ std::string Hex(unsigned value) {
 
 // The general value formatter: "&h" and hexadecimal digits become the number in decimal; any
 // text it cannot read as such a number stays as it is.
-std::string FormatValue(const std::string& text) {
+std::string formatValue(const std::string& text) {
   const std::string_view digits = std::string_view(text).substr(2);
   std::uint64_t value = 0;
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
@@ -37,7 +37,7 @@ class KeyCloser {
   KeyCloser(SysInfoPlatform& platform, KeyHandle& key) : platform_(platform), key_(key) {}
   KeyCloser(const KeyCloser&) = delete;
   KeyCloser& operator=(const KeyCloser&) = delete;
-  ~KeyCloser() { platform_.CloseKey(key_); }  // its result tells nothing worth acting on
+  ~KeyCloser() { platform_.closeKey(key_); }  // its result tells nothing worth acting on
 
  private:
   SysInfoPlatform& platform_;
@@ -50,14 +50,14 @@ bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t keyRoot, const std::st
                  const std::string& subKeyRef, std::string& keyVal) {
   KeyHandle key = 0;
   const KeyCloser closer(platform, key);
-  if (platform.OpenKey(keyRoot, keyName, 0, kKeyAccess, key) != kErrorSuccess) {
+  if (platform.openKey(keyRoot, keyName, 0, kKeyAccess, key) != kErrorSuccess) {
     keyVal.clear();
     return false;
   }
   std::array<unsigned char, kValueBufferSize> buffer{};
   auto size = static_cast<std::uint32_t>(buffer.size());
   std::uint32_t type = 0;
-  if (platform.QueryValue(key, subKeyRef, type, buffer.data(), size) != kErrorSuccess) {
+  if (platform.queryValue(key, subKeyRef, type, buffer.data(), size) != kErrorSuccess) {
     keyVal.clear();
     return false;
   }
@@ -72,9 +72,9 @@ bool GetKeyValue(SysInfoPlatform& platform, std::uint32_t keyRoot, const std::st
     keyVal = text;
   } else if (type == kRegDword) {
     for (std::size_t i = text.size(); i > 0; --i) {
-      keyVal += Hex(static_cast<unsigned char>(text[i - 1]));
+      keyVal += hex(static_cast<unsigned char>(text[i - 1]));
     }
-    keyVal = FormatValue("&h" + keyVal);
+    keyVal = formatValue("&h" + keyVal);
   }
   return true;
 }
@@ -83,17 +83,17 @@ void StartSysInfo(SysInfoPlatform& platform, const std::string& title) {
   try {
     std::string path;
     if (GetKeyValue(platform, kHkeyLocalMachine, kToolKey, kToolValue, path)) {
-      platform.Launch(path);
+      platform.launch(path);
       return;
     }
     if (GetKeyValue(platform, kHkeyLocalMachine, kToolLocationKey, kToolLocationValue, path) &&
-        platform.FileExists(path + kToolFile)) {
-      platform.Launch(path + kToolFile);
+        platform.fileExists(path + kToolFile)) {
+      platform.launch(path + kToolFile);
       return;
     }
   } catch (...) {  // every failure on the way ends in the same message
   }
-  platform.ShowMessage(kUnavailableMessage, title);
+  platform.showMessage(kUnavailableMessage, title);
 }
 
 }  // namespace quorvel::sysinfo

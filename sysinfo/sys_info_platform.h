@@ -26,18 +26,18 @@ class SysInfoPlatform {
   virtual ~SysInfoPlatform() = default;
 
   // Opens `keyName` below the root key; 0 on success, a system error code otherwise.
-  virtual long OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
+  virtual long openKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
                        std::uint32_t access, KeyHandle& key) = 0;
   // Reads one value into `data` (capacity `size` bytes); `size` comes back as the bytes read.
-  virtual long QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+  virtual long queryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                           unsigned char* data, std::uint32_t& size) = 0;
-  virtual long CloseKey(KeyHandle key) = 0;
+  virtual long closeKey(KeyHandle key) = 0;
   // Whether a listing of exactly this path names a normal file (not a folder).
-  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool fileExists(const std::string& path) = 0;
   // Starts the executable with a normal, activated window without waiting; throws on failure.
-  virtual void Launch(const std::string& path) = 0;
+  virtual void launch(const std::string& path) = 0;
   // A modal message with an OK button only and no icon.
-  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+  virtual void showMessage(const std::string& text, const std::string& caption) = 0;
 };
 
 }  // namespace quorvel::sysinfo

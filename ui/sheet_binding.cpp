@@ -60,7 +60,7 @@ SheetBinding::SheetBinding(AddressSheet& sheet, QObject* parent)
 SheetBinding::~SheetBinding() = default;
 
 void SheetBinding::bindField(FieldEdit* edit) {
-  auto& box = boxes_[IndexOf(edit->field())];
+  auto& box = boxes_[indexOf(edit->field())];
   box = std::make_unique<EditBox>(edit);
   presenter_.bind(edit->field(), *box);
   connect(edit, &FieldEdit::edited, this, &SheetBinding::onEdited);
@@ -70,7 +70,7 @@ void SheetBinding::bindField(FieldEdit* edit) {
 }
 
 void SheetBinding::bindNote(Field field, QPlainTextEdit* note) {
-  auto& box = boxes_[IndexOf(field)];
+  auto& box = boxes_[indexOf(field)];
   box = std::make_unique<NoteBox>(note);
   presenter_.bind(field, *box);
 }

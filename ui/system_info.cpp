@@ -52,8 +52,8 @@ namespace {
 class WindowPlatform : public sysinfo::NativePlatform {
  public:
   explicit WindowPlatform(QWidget* parent) : parent_(parent) {}
-  void ShowMessage(const std::string& text, const std::string& /*caption: the title*/) override {
-    showMessage(parent_, uiText(text));
+  void showMessage(const std::string& text, const std::string& /*caption: the title*/) override {
+    quorvel::showMessage(parent_, uiText(text));
   }
 
  private:

@@ -28,7 +28,7 @@ constexpr int kIconPixels = 32;  // at 96 dpi
 class BoxPlatform final : public sysinfo::NativePlatform {
  public:
   explicit BoxPlatform(HWND owner) : owner_(owner) {}
-  void ShowMessage(const std::string& text, const std::string& caption) override {
+  void showMessage(const std::string& text, const std::string& caption) override {
     MessageBoxW(owner_, wide(text).c_str(), wide(caption).c_str(), MB_OK);
   }
 

@@ -138,13 +138,13 @@ void Form1Window::createField(const forms::FieldControl& row) {
   if (!sheet_.isEnabled(row.field)) style |= WS_DISABLED;
   HWND edit = createControl(L"EDIT", {}, style, WS_EX_CLIENTEDGE, fieldId(row.field), row.place,
                             row.face, Caption::None);
-  boxes_[IndexOf(row.field)] = std::make_unique<EditBox>(edit, row.field, presenter_, focus_);
+  boxes_[indexOf(row.field)] = std::make_unique<EditBox>(edit, row.field, presenter_, focus_);
 }
 
 void Form1Window::createButton(const forms::ButtonControl& row) {
   DWORD style = WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE | BS_NOTIFY;
   if (row.tabStop) style |= WS_TABSTOP;
-  buttons_[IndexOf(row.button)] = createControl(L"BUTTON", wide(row.caption), style, 0,
+  buttons_[indexOf(row.button)] = createControl(L"BUTTON", wide(row.caption), style, 0,
                                                 kButtonIds + static_cast<int>(row.button),
                                                 row.place, row.face, Caption::Button);
 }
@@ -185,7 +185,7 @@ void Form1Window::layout(int dpi) {
 LRESULT Form1Window::defaultButton() const {
   std::optional<Button> focused;
   for (const Button button : kAllButtons) {
-    if (buttons_[IndexOf(button)] == GetFocus()) focused = button;
+    if (buttons_[indexOf(button)] == GetFocus()) focused = button;
   }
   const std::optional<Button> pressed = forms::enterPresses(focused, std::optional<Button>());
   return pressed ? MAKELRESULT(kButtonIds + static_cast<int>(*pressed), DC_HASDEFID) : 0;

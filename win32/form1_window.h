@@ -36,8 +36,8 @@ class Form1Window {
   [[nodiscard]] bool isOpen() const { return hwnd_ != nullptr; }
   [[nodiscard]] int dpi() const { return dpi_; }
   [[nodiscard]] const AddressSheet& sheet() const { return sheet_; }
-  [[nodiscard]] EditBox& box(Field field) { return *boxes_[IndexOf(field)]; }
-  [[nodiscard]] HWND button(Button button) const { return buttons_[IndexOf(button)]; }
+  [[nodiscard]] EditBox& box(Field field) { return *boxes_[indexOf(field)]; }
+  [[nodiscard]] HWND button(Button button) const { return buttons_[indexOf(button)]; }
   [[nodiscard]] HWND label(const char* name) const;
   [[nodiscard]] HFONT font(forms::Face face) const { return fonts_.font(face); }
 

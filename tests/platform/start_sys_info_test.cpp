@@ -23,7 +23,7 @@ struct Value {
 };
 
 // A string as the registry stores it, with its terminator.
-std::string Sz(const std::string& text) {
+std::string sz(const std::string& text) {
   return text + '\0';
 }
 
@@ -37,17 +37,17 @@ class Scripted : public SysInfoPlatform {
   std::vector<std::string> log;
   int openKeys = 0;
 
-  Scripted& Path(const std::string& bytes, std::uint32_t type = kRegSz) {
+  Scripted& path(const std::string& bytes, std::uint32_t type = kRegSz) {
     keys[kToolKey]["PATH"] = {type, bytes};
     return *this;
   }
-  Scripted& Folder(const std::string& folder, bool holdsTool) {
-    keys[kLocationKey]["MSINFO"] = {kRegSz, Sz(folder)};
+  Scripted& folder(const std::string& folder, bool holdsTool) {
+    keys[kLocationKey]["MSINFO"] = {kRegSz, sz(folder)};
     if (holdsTool) files.insert(folder + "\\MSINFO32.EXE");
     return *this;
   }
 
-  long OpenKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
+  long openKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
                std::uint32_t access, KeyHandle& key) override {
     const auto found = keys.find(keyName);
     if (root != kHkeyLocalMachine || found == keys.end()) return kErrorFileNotFound;
@@ -59,7 +59,7 @@ class Scripted : public SysInfoPlatform {
     return kErrorSuccess;
   }
 
-  long QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+  long queryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                   unsigned char* data, std::uint32_t& size) override {
     log.push_back(valueName);
     const auto& values = *opened_.at(key - 1);
@@ -74,23 +74,23 @@ class Scripted : public SysInfoPlatform {
     return kErrorSuccess;
   }
 
-  long CloseKey(KeyHandle key) override {
+  long closeKey(KeyHandle key) override {
     if (key == 0) return 6;  // an invalid handle, as after a failed open
     --openKeys;
     return kErrorSuccess;
   }
 
-  bool FileExists(const std::string& path) override {
+  bool fileExists(const std::string& path) override {
     log.push_back("exists " + path);
     return files.count(path) != 0;
   }
 
-  void Launch(const std::string& path) override {
+  void launch(const std::string& path) override {
     if (launchFails || path.empty()) throw std::runtime_error("cannot start " + path);
     log.push_back("launch " + path);
   }
 
-  void ShowMessage(const std::string& text, const std::string& caption) override {
+  void showMessage(const std::string& text, const std::string& caption) override {
     log.push_back(caption + ": " + text);
   }
 
@@ -108,37 +108,37 @@ TEST(StartSysInfo, FindsTheToolOrEndsInTheMessage) {
     std::vector<std::string> log;
   } scenarios[] = {
       {"the first key's path, launched as read without a file test",
-       [](Scripted& p) { p.Path(Sz("C:\\Tools\\Info Tool.exe")).Folder("M:", true); },
+       [](Scripted& p) { p.path(sz("C:\\Tools\\Info Tool.exe")).folder("M:", true); },
        {"PATH", "launch C:\\Tools\\Info Tool.exe"}},
       {"a string without a terminator, kept whole",
-       [](Scripted& p) { p.Path("C:\\a.exe"); },
+       [](Scripted& p) { p.path("C:\\a.exe"); },
        {"PATH", "launch C:\\a.exe"}},
       {"a string that fills the buffer",
-       [](Scripted& p) { p.Path(Sz(std::string(1023, 'x'))); },
+       [](Scripted& p) { p.path(sz(std::string(1023, 'x'))); },
        {"PATH", "launch " + std::string(1023, 'x')}},
       {"only the second key, with the tool in its folder",
-       [](Scripted& p) { p.Folder("M:", true); },
+       [](Scripted& p) { p.folder("M:", true); },
        {"MSINFO", "exists " + kInM, "launch " + kInM}},
       {"only the second key, without the tool",
-       [](Scripted& p) { p.Folder("M:", false); },
+       [](Scripted& p) { p.folder("M:", false); },
        {"MSINFO", "exists " + kInM, kMessage}},
       {"no key at all", [](Scripted&) {}, {kMessage}},
       {"the first key without the value",
-       [](Scripted& p) { p.Folder("M:", true).keys[kToolKey].clear(); },
+       [](Scripted& p) { p.folder("M:", true).keys[kToolKey].clear(); },
        {"PATH", "MSINFO", "exists " + kInM, "launch " + kInM}},
       {"a first value over the buffer",
-       [](Scripted& p) { p.Path(Sz(std::string(1024, 'x'))).Folder("M:", true); },
+       [](Scripted& p) { p.path(sz(std::string(1024, 'x'))).folder("M:", true); },
        {"PATH", "MSINFO", "exists " + kInM, "launch " + kInM}},
       // A size of 0 names no terminator to cut: an error, which ends the search at once.
       {"a first value of size 0",
-       [](Scripted& p) { p.Path("").Folder("M:", true); },
+       [](Scripted& p) { p.path("").folder("M:", true); },
        {"PATH", kMessage}},
       // Found, but it leaves the path empty, and nothing can be started from that.
       {"a first value of another type",
-       [](Scripted& p) { p.Path(Sz("%SystemRoot%\\tool.exe"), 2).Folder("M:", true); },
+       [](Scripted& p) { p.path(sz("%SystemRoot%\\tool.exe"), 2).folder("M:", true); },
        {"PATH", kMessage}},
       {"a launch that fails",
-       [](Scripted& p) { p.Path(Sz("C:\\a.exe")).launchFails = true; },
+       [](Scripted& p) { p.path(sz("C:\\a.exe")).launchFails = true; },
        {"PATH", kMessage}},
   };
   for (const auto& scenario : scenarios) {

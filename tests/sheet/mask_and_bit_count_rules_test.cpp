@@ -25,10 +25,10 @@ TEST(MaskRules, OctetsThreeAndFourCountTheOneBitsOfTheirOwnOctet) {
       {"1e999", "00|00000000| 0"}, {"12abc", "0C|00001100| 2"}};
   for (const auto& m : masks) {
     for (const auto& c : cases) {
-      SCOPED_TRACE(Name(m.entry) + " \"" + c.in + "\" after " + m.firstOctet);
-      AddressSheet sheet = SheetWithFirstOctet(m.firstOctet);
-      Enter(sheet, m.entry, c.in);
-      EXPECT_EQ(Texts(sheet, {m.hex, m.binary, F::Text28}), c.out);
+      SCOPED_TRACE(name(m.entry) + " \"" + c.in + "\" after " + m.firstOctet);
+      AddressSheet sheet = sheetWithFirstOctet(m.firstOctet);
+      enter(sheet, m.entry, c.in);
+      EXPECT_EQ(texts(sheet, {m.hex, m.binary, F::Text28}), c.out);
       const int ones = std::stoi(sheet.text(F::Text28));
       EXPECT_EQ(sheet.text(F::Text27), " " + std::to_string(32 - m.networkBits - ones));
     }
@@ -36,21 +36,21 @@ TEST(MaskRules, OctetsThreeAndFourCountTheOneBitsOfTheirOwnOctet) {
 }
 
 TEST(MaskRules, OnlyTheLastChangedOctetCounts) {
-  AddressSheet sheet = SheetWithFirstOctet("150");  // class B
-  Enter(sheet, F::Text24, "255");
-  EXPECT_EQ(Texts(sheet, {F::Text20, F::Text28, F::Text27}), "FF| 8| 8");
-  Enter(sheet, F::Text23, "192");
-  EXPECT_EQ(Texts(sheet, {F::Text19, F::Text28, F::Text27}), "C0| 2| 14");
+  AddressSheet sheet = sheetWithFirstOctet("150");  // class B
+  enter(sheet, F::Text24, "255");
+  EXPECT_EQ(texts(sheet, {F::Text20, F::Text28, F::Text27}), "FF| 8| 8");
+  enter(sheet, F::Text23, "192");
+  EXPECT_EQ(texts(sheet, {F::Text19, F::Text28, F::Text27}), "C0| 2| 14");
 }
 
 TEST(MaskRules, OctetTwoShowsItsFormsAndLeavesTheCountsAlone) {
-  AddressSheet sheet = SheetWithFirstOctet("10");
-  Enter(sheet, F::Text24, "255");
-  Enter(sheet, F::Text25, "255");
-  EXPECT_EQ(Texts(sheet, {F::Text21, F::Text17, F::Text28, F::Text27, F::Text33}),
+  AddressSheet sheet = sheetWithFirstOctet("10");
+  enter(sheet, F::Text24, "255");
+  enter(sheet, F::Text25, "255");
+  EXPECT_EQ(texts(sheet, {F::Text21, F::Text17, F::Text28, F::Text27, F::Text33}),
             "FF|11111111| 8| 16|256");
-  Enter(sheet, F::Text25, "300");
-  EXPECT_EQ(Texts(sheet, {F::Text21, F::Text17, F::Text28}), "2C|00101100| 8");
+  enter(sheet, F::Text25, "300");
+  EXPECT_EQ(texts(sheet, {F::Text21, F::Text17, F::Text28}), "2C|00101100| 8");
 }
 
 TEST(BitCountRules, TotalsFollowTheMask) {
@@ -74,9 +74,9 @@ TEST(BitCountRules, TotalsFollowTheMask) {
                {"200", F::Text23, "0", "1|254", "508", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + " after " + c.firstOctet);
-    AddressSheet sheet = SheetWithFirstOctet(c.firstOctet);
-    Enter(sheet, c.mask, c.typed);
-    EXPECT_EQ(Texts(sheet, {F::Text33, F::Text34}), c.totals);
+    AddressSheet sheet = sheetWithFirstOctet(c.firstOctet);
+    enter(sheet, c.mask, c.typed);
+    EXPECT_EQ(texts(sheet, {F::Text33, F::Text34}), c.totals);
     EXPECT_EQ(sheet.text(F::Text35), std::string("Note: an additional ") + c.noteNumber +
                                          " hosts can be defined if you use subnet 0 and the "
                                          "last (all 1's) subnet)");

@@ -85,17 +85,17 @@ TEST(Utf8Text, CountsCharacters) {
       {"\xC1\x80\xF5\x80\x80\x80", 6},  // leads no sequence starts with
       {"\xE2\x82", 2},                  // cut short
       {"\xE2\x82z\xE2z\x82", 6}};       // broken by a character that continues nothing
-  for (const auto& c : cases) EXPECT_EQ(utf8::CharCount(c.in), c.out) << c.in;
+  for (const auto& c : cases) EXPECT_EQ(utf8::charCount(c.in), c.out) << c.in;
 }
 
 // The captions' build check: each lead's edges pass; overlong forms, surrogates, values past
 // U+10FFFF and cut sequences fail it.
-static_assert(utf8::IsWellFormed(
+static_assert(utf8::isWellFormed(
     "a\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
-static_assert(!utf8::IsWellFormed("\xC1\xBF") && !utf8::IsWellFormed("\xE0\x9F\xBF") &&
-              !utf8::IsWellFormed("\xED\xA0\x80") && !utf8::IsWellFormed("\xF0\x8F\xBF\xBF") &&
-              !utf8::IsWellFormed("\xF4\x90\x80\x80") && !utf8::IsWellFormed("\xE2\x82") &&
-              !utf8::IsWellFormed("\xE2\x82z"));
+static_assert(!utf8::isWellFormed("\xC1\xBF") && !utf8::isWellFormed("\xE0\x9F\xBF") &&
+              !utf8::isWellFormed("\xED\xA0\x80") && !utf8::isWellFormed("\xF0\x8F\xBF\xBF") &&
+              !utf8::isWellFormed("\xF4\x90\x80\x80") && !utf8::isWellFormed("\xE2\x82") &&
+              !utf8::isWellFormed("\xE2\x82z"));
 
 }  // namespace
 }  // namespace quorvel::testing

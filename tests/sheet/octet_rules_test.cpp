@@ -33,10 +33,10 @@ const Keystroke kKeystrokes[] = {
 TEST(OctetRules, CutClampAndShowEveryAddressOctet) {
   for (const auto& [entry, hex, binary] : kAddressOctets) {
     for (const Keystroke& k : kKeystrokes) {
-      SCOPED_TRACE(Name(entry) + " \"" + k.typed + "\"");
+      SCOPED_TRACE(name(entry) + " \"" + k.typed + "\"");
       AddressSheet sheet;
       sheet.edit(entry, k.typed, k.caret);
-      EXPECT_EQ(Texts(sheet, {entry, hex, binary}), k.shown);
+      EXPECT_EQ(texts(sheet, {entry, hex, binary}), k.shown);
       // A rewrite leaves the caret at the start.
       EXPECT_EQ(sheet.selStart(entry), sheet.text(entry) == k.typed ? k.caret : 0);
     }
@@ -45,15 +45,15 @@ TEST(OctetRules, CutClampAndShowEveryAddressOctet) {
 
 TEST(OctetRules, EveryOctetRecomputesTheWholeAddressNumber) {
   AddressSheet sheet;
-  Enter(sheet, F::Text1, "10");
-  Enter(sheet, F::Text3, "5");
+  enter(sheet, F::Text1, "10");
+  enter(sheet, F::Text3, "5");
   EXPECT_EQ(sheet.text(F::Text31), "167773440");
-  Enter(sheet, F::Text2, "168");
-  Enter(sheet, F::Text4, "1");
-  Enter(sheet, F::Text3, "1");
-  Enter(sheet, F::Text1, "192");
+  enter(sheet, F::Text2, "168");
+  enter(sheet, F::Text4, "1");
+  enter(sheet, F::Text3, "1");
+  enter(sheet, F::Text1, "192");
   EXPECT_EQ(sheet.text(F::Text31), "3232235777");
-  Enter(sheet, F::Text4, "0.5");
+  enter(sheet, F::Text4, "0.5");
   EXPECT_EQ(sheet.text(F::Text31), "3232235776.5");
 }
 
@@ -84,24 +84,24 @@ TEST(FirstOctetRule, SetsTheClassOnEitherSideOfEveryBoundary) {
   AddressSheet sheet;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.in);
-    Enter(sheet, F::Text1, c.in);
+    enter(sheet, F::Text1, c.in);
     EXPECT_EQ(
-        Texts(sheet, {F::Text13, F::Text14, F::Text26, F::Text25, F::Text24, F::Text23, F::Text22,
+        texts(sheet, {F::Text13, F::Text14, F::Text26, F::Text25, F::Text24, F::Text23, F::Text22,
                       F::Text21, F::Text20, F::Text19, F::Text18, F::Text17, F::Text16, F::Text15,
                       F::Text29, F::Text28, F::Text27, F::Text33, F::Text34}) +
-            "|" + Enabled(sheet, {F::Text25, F::Text24, F::Text23}),
+            "|" + enabled(sheet, {F::Text25, F::Text24, F::Text23}),
         *c.out);
     EXPECT_FALSE(sheet.isVisible(F::Text35));
   }
 }
 
 TEST(FirstOctetRule, EveryRunPutsAnEditedMaskBackToTheClassDefault) {
-  AddressSheet sheet = SheetWithFirstOctet("10");
-  Enter(sheet, F::Text24, "255");
-  Enter(sheet, F::Text23, "192");
+  AddressSheet sheet = sheetWithFirstOctet("10");
+  enter(sheet, F::Text24, "255");
+  enter(sheet, F::Text23, "192");
   ASSERT_EQ(sheet.text(F::Text28), " 2");
   sheet.edit(F::Text1, "100", 3);  // the class stays A
-  EXPECT_EQ(Texts(sheet, {F::Text24, F::Text23, F::Text20, F::Text16, F::Text15, F::Text29,
+  EXPECT_EQ(texts(sheet, {F::Text24, F::Text23, F::Text20, F::Text16, F::Text15, F::Text29,
                           F::Text28, F::Text27, F::Text33, F::Text34}),
             "000|000|00|00000000|00000000|  8|  0| 24|1|16777214");
   EXPECT_FALSE(sheet.isVisible(F::Text35));

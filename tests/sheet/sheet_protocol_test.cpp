@@ -12,7 +12,7 @@ namespace {
 TEST(SheetProtocol, StartsInTheStoredStateWithoutRunningRules) {
   const AddressSheet sheet;
   // The totals keep their texts and the note is shown: no subnet-bits rule has run.
-  EXPECT_EQ(Texts(sheet, {F::Text1, F::Text28, F::Text31, F::Text33, F::Text34, F::Text35}),
+  EXPECT_EQ(texts(sheet, {F::Text1, F::Text28, F::Text31, F::Text33, F::Text34, F::Text35}),
             "000|  0|0|0|0|");
   EXPECT_FALSE(sheet.focus().has_value());
   // Per field, Text1 to Text35: only the entry fields and the whole address take input, all but
@@ -41,7 +41,7 @@ TEST(SheetProtocol, AssignmentRunsTheChangeRuleBeforeReturning) {
   sheet.setText(F::Text28, " 3");
   EXPECT_EQ(sheet.text(F::Text33), "8");
   sheet.setText(F::Text32, "3232235777");  // hidden, yet its rule runs
-  EXPECT_EQ(Texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4}), "192|168|1|1");
+  EXPECT_EQ(texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4}), "192|168|1|1");
 }
 
 TEST(SheetProtocol, AssignmentResetsTheCaretAndSelectionsStayInTheText) {
@@ -78,7 +78,7 @@ TEST(SheetProtocol, DisabledAndHiddenFieldsTakeNoKeystrokesNorFocus) {
   AddressSheet sheet;
   sheet.edit(F::Text5, "FF", 2);
   sheet.edit(F::Text32, "77", 2);
-  EXPECT_EQ(Texts(sheet, {F::Text5, F::Text32}), "00|0");
+  EXPECT_EQ(texts(sheet, {F::Text5, F::Text32}), "00|0");
   sheet.setFocus(F::Text5);
   sheet.setFocus(F::Text32);
   EXPECT_FALSE(sheet.focus().has_value());
@@ -94,35 +94,35 @@ TEST(Reset, PutsTheSheetBackFromAnyStateTwiceInARow) {
     SCOPED_TRACE(from);
     for (int times = 1; times <= 2; ++times) {
       sheet.click(Button::Command2);
-      EXPECT_EQ(Texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4, F::Text5, F::Text8, F::Text9,
+      EXPECT_EQ(texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4, F::Text5, F::Text8, F::Text9,
                               F::Text12, F::Text13, F::Text14}),
                 "0|0|0|0|00|00|00000000|00000000|A|/8");
-      EXPECT_EQ(Texts(sheet, {F::Text26, F::Text25, F::Text24, F::Text23, F::Text22, F::Text19,
+      EXPECT_EQ(texts(sheet, {F::Text26, F::Text25, F::Text24, F::Text23, F::Text22, F::Text19,
                               F::Text18, F::Text15}),
                 "255|000|000|000|FF|00|11111111|00000000");
-      EXPECT_EQ(Texts(sheet, {F::Text29, F::Text28, F::Text27, F::Text31, F::Text32, F::Text33,
+      EXPECT_EQ(texts(sheet, {F::Text29, F::Text28, F::Text27, F::Text31, F::Text32, F::Text33,
                               F::Text34}),
                 "  8|  0| 24|0|0|1|16777214");
-      EXPECT_EQ(Enabled(sheet, {F::Text25, F::Text24, F::Text23}), "+++");
+      EXPECT_EQ(enabled(sheet, {F::Text25, F::Text24, F::Text23}), "+++");
       EXPECT_TRUE(sheet.isVisible(F::Text31));
       EXPECT_FALSE(sheet.isVisible(F::Text32) || sheet.isVisible(F::Text35));
     }
   };
   // The whole address already "0": only the first step puts the mask back.
-  Enter(sheet, F::Text24, "255");
+  enter(sheet, F::Text24, "255");
   resetTwice("octets typed as 000");
-  Enter(sheet, F::Text1, "200");
-  Enter(sheet, F::Text2, "17");
-  Enter(sheet, F::Text23, "224");
+  enter(sheet, F::Text1, "200");
+  enter(sheet, F::Text2, "17");
+  enter(sheet, F::Text23, "224");
   resetTwice("class C with a subnet mask");
   sheet.setFocus(F::Text31);
-  Enter(sheet, F::Text32, "3232235777");
+  enter(sheet, F::Text32, "3232235777");
   resetTwice("while the whole address is edited");
 }
 
 TEST(SelectOnFocus, SelectsAtMostFiveCharactersFromTheStart) {
   for (const Field f : {F::Text1, F::Text2, F::Text3, F::Text4, F::Text25, F::Text24, F::Text23}) {
-    SCOPED_TRACE(Name(f));
+    SCOPED_TRACE(name(f));
     const bool mask = f >= F::Text23;  // only a mask octet holds more than three characters
     AddressSheet sheet;
     sheet.setText(f, mask ? "1234567" : "12");

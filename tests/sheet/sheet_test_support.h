@@ -19,32 +19,32 @@ struct Row {
 
 // What the window does when the user replaces a field's text by typing or pasting `text`: the
 // caret ends behind it.
-inline void Enter(AddressSheet& sheet, Field f, const std::string& text) {
-  sheet.edit(f, text, static_cast<int>(utf8::CharCount(text)));
+inline void enter(AddressSheet& sheet, Field f, const std::string& text) {
+  sheet.edit(f, text, static_cast<int>(utf8::charCount(text)));
 }
 
-inline std::string Name(Field f) {
+inline std::string name(Field f) {
   return "Text" + std::to_string(static_cast<int>(f));
 }
 
 // The texts of several fields joined by "|", so that one expectation states a whole row.
-inline std::string Texts(const AddressSheet& sheet, std::initializer_list<Field> fields) {
+inline std::string texts(const AddressSheet& sheet, std::initializer_list<Field> fields) {
   std::string joined;
   for (Field f : fields) joined += "|" + sheet.text(f);
   return joined.substr(1);
 }
 
 // The enabled flags of several fields: "+" enabled, "-" disabled.
-inline std::string Enabled(const AddressSheet& sheet, std::initializer_list<Field> fields) {
+inline std::string enabled(const AddressSheet& sheet, std::initializer_list<Field> fields) {
   std::string flags;
   for (Field f : fields) flags += sheet.isEnabled(f) ? '+' : '-';
   return flags;
 }
 
 // Puts the sheet into the class of the first octet typed, as a user would.
-inline AddressSheet SheetWithFirstOctet(const std::string& firstOctet) {
+inline AddressSheet sheetWithFirstOctet(const std::string& firstOctet) {
   AddressSheet sheet;
-  Enter(sheet, Field::Text1, firstOctet);
+  enter(sheet, Field::Text1, firstOctet);
   return sheet;
 }
 

@@ -26,17 +26,17 @@ TEST(WholeAddress, TheSplitWritesTheFourBytesOfTheNumber) {
     SCOPED_TRACE(c.in);
     AddressSheet sheet;
     sheet.setFocus(F::Text31);
-    Enter(sheet, F::Text32, c.in);
+    enter(sheet, F::Text32, c.in);
     sheet.setFocus(F::Text3);
-    EXPECT_EQ(Texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4, F::Text31}), c.out);
+    EXPECT_EQ(texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4, F::Text31}), c.out);
     EXPECT_EQ(sheet.text(F::Text32), c.in);
   }
 }
 
 TEST(WholeAddress, AClickSwapsInTheEntryWithTheNumberSelected) {
   AddressSheet sheet;
-  Enter(sheet, F::Text1, "010");
-  Enter(sheet, F::Text4, "001");
+  enter(sheet, F::Text1, "010");
+  enter(sheet, F::Text4, "001");
   sheet.setFocus(F::Text31);
   EXPECT_EQ(sheet.focus(), F::Text32);
   EXPECT_FALSE(sheet.isVisible(F::Text31));
@@ -44,28 +44,28 @@ TEST(WholeAddress, AClickSwapsInTheEntryWithTheNumberSelected) {
   EXPECT_EQ(sheet.selStart(F::Text32), 0);
   EXPECT_EQ(sheet.selLength(F::Text32), 9);
   // The copy alone rewrites each octet in its shortest form.
-  EXPECT_EQ(Texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4, F::Text31, F::Text32}),
+  EXPECT_EQ(texts(sheet, {F::Text1, F::Text2, F::Text3, F::Text4, F::Text31, F::Text32}),
             "10|0|0|1|167772161|167772161");
 }
 
 TEST(WholeAddress, EveryKeystrokeSplitsAndReappliesTheClass) {
-  AddressSheet sheet = SheetWithFirstOctet("10");
-  Enter(sheet, F::Text24, "255");
+  AddressSheet sheet = sheetWithFirstOctet("10");
+  enter(sheet, F::Text24, "255");
   sheet.setFocus(F::Text31);
   const std::string number = "3232235777";
   for (std::size_t i = 1; i <= number.size(); ++i)
     sheet.edit(F::Text32, number.substr(0, i), static_cast<int>(i));
-  EXPECT_EQ(Texts(sheet, {F::Text1, F::Text13, F::Text24, F::Text28}), "192|C|255|  0");
+  EXPECT_EQ(texts(sheet, {F::Text1, F::Text13, F::Text24, F::Text28}), "192|C|255|  0");
   sheet.edit(F::Text32, "323", 3);
-  EXPECT_EQ(Texts(sheet, {F::Text1, F::Text3, F::Text4, F::Text13, F::Text24}), "0|1|67|A|000");
+  EXPECT_EQ(texts(sheet, {F::Text1, F::Text3, F::Text4, F::Text13, F::Text24}), "0|1|67|A|000");
 }
 
 TEST(WholeAddress, ANumberBeyondADoubleLeavesTheOctetsAlone) {
   AddressSheet sheet;
-  Enter(sheet, F::Text2, "7");
+  enter(sheet, F::Text2, "7");
   sheet.setFocus(F::Text31);
-  Enter(sheet, F::Text32, "9e999");
-  EXPECT_EQ(Texts(sheet, {F::Text2, F::Text31}), "7|458752");
+  enter(sheet, F::Text32, "9e999");
+  EXPECT_EQ(texts(sheet, {F::Text2, F::Text31}), "7|458752");
 }
 
 }  // namespace

@@ -19,10 +19,10 @@ namespace {
 class CountingPlatform : public NativePlatform {
  public:
   int messages = 0;
-  void ShowMessage(const std::string&, const std::string&) override { ++messages; }
+  void showMessage(const std::string&, const std::string&) override { ++messages; }
 };
 
-std::string ScratchFolder() {
+std::string scratchFolder() {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
   std::string folder = std::string(temp) + "quorvel-" + std::to_string(GetCurrentProcessId());
@@ -31,7 +31,7 @@ std::string ScratchFolder() {
 }
 
 // A key under HKLM holding one string value; the caller closes it.
-HKEY CreateKeyWith(const std::string& key, const char* value, const std::string& text) {
+HKEY createKeyWith(const std::string& key, const char* value, const std::string& text) {
   HKEY created = nullptr;
   EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                             &created, nullptr),
@@ -41,7 +41,7 @@ HKEY CreateKeyWith(const std::string& key, const char* value, const std::string&
   return created;
 }
 
-bool Exists(const std::string& path) {
+bool exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
@@ -49,7 +49,7 @@ bool Exists(const std::string& path) {
 // can only be read is refused.
 TEST(Win32Registry, ReadsValuesThroughGetKeyValue) {
   const char* readOnlyKey = "SOFTWARE\\quorvel-test\\ReadOnly";
-  const HKEY readOnly = CreateKeyWith(readOnlyKey, "Text", "x");
+  const HKEY readOnly = createKeyWith(readOnlyKey, "Text", "x");
   PSECURITY_DESCRIPTOR onlyRead = nullptr;
   ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
       "D:P(A;;KR;;;WD)", SDDL_REVISION_1, &onlyRead, nullptr));
@@ -84,18 +84,18 @@ TEST(Win32Registry, ReadsValuesThroughGetKeyValue) {
 
 // Only a normal file of exactly that name counts: neither a folder nor a pattern.
 TEST(Win32Files, CountsNormalFilesOnly) {
-  const std::string folder = ScratchFolder();
+  const std::string folder = scratchFolder();
   std::ofstream(folder + "\\MSINFO32.EXE") << "x";
   CreateDirectoryA((folder + "\\FOLDER.EXE").c_str(), nullptr);
   CountingPlatform platform;
-  EXPECT_TRUE(platform.FileExists(folder + "\\MSINFO32.EXE"));
-  EXPECT_FALSE(platform.FileExists(folder + "\\FOLDER.EXE"));
-  EXPECT_FALSE(platform.FileExists(folder + "\\*.EXE"));
+  EXPECT_TRUE(platform.fileExists(folder + "\\MSINFO32.EXE"));
+  EXPECT_FALSE(platform.fileExists(folder + "\\FOLDER.EXE"));
+  EXPECT_FALSE(platform.fileExists(folder + "\\*.EXE"));
 }
 
 // The tool in a folder with a blank in its name, beside what a split command line would start.
 TEST(Win32SysInfo, StartsExactlyTheToolTheRegistryNames) {
-  const std::string scratch = ScratchFolder();
+  const std::string scratch = scratchFolder();
   const std::string folder = scratch + "\\with blanks";
   CreateDirectoryA(folder.c_str(), nullptr);
   char own[MAX_PATH] = {};
@@ -106,14 +106,14 @@ TEST(Win32SysInfo, StartsExactlyTheToolTheRegistryNames) {
   const std::string decoy = scratch + "\\with.exe";
   ASSERT_TRUE(CopyFileA(probe.c_str(), tool.c_str(), FALSE));
   ASSERT_TRUE(CopyFileA(probe.c_str(), decoy.c_str(), FALSE));
-  RegCloseKey(CreateKeyWith("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder));
+  RegCloseKey(createKeyWith("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder));
   CountingPlatform platform;
   StartSysInfo(platform, "quorvel");
-  for (int waited = 0; waited < 20000 && !Exists(tool + ".ran"); waited += 50) Sleep(50);
-  EXPECT_TRUE(Exists(tool + ".ran"));
-  EXPECT_FALSE(Exists(decoy + ".ran"));
+  for (int waited = 0; waited < 20000 && !exists(tool + ".ran"); waited += 50) Sleep(50);
+  EXPECT_TRUE(exists(tool + ".ran"));
+  EXPECT_FALSE(exists(decoy + ".ran"));
   EXPECT_EQ(platform.messages, 0);
-  EXPECT_THROW(platform.Launch(folder + "\\missing.exe"), std::runtime_error);
+  EXPECT_THROW(platform.launch(folder + "\\missing.exe"), std::runtime_error);
 }
 
 }  // namespace
