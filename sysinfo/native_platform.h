@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,11 +10,12 @@ namespace quorvel::sysinfo {
 
 // The registry, the file test and the launch of the system this program runs on. Systems other
 // than Windows have no registry: there only the tool's path is answered, from the desktop's own
-// system-information program, and every other key fails to open. The message box is left to the
-// user interface that owns the windows.
-class NativePlatform : public SysInfoPlatform {
+// system-information program, and every other key fails to open. The message is shown by the
+// user interface that owns the windows, through the function it passes in.
+class NativePlatform final : public SysInfoPlatform {
  public:
-  NativePlatform();
+  using MessageFunction = std::function<void(const std::string& text, const std::string& caption)>;
+  explicit NativePlatform(MessageFunction message);
   ~NativePlatform() override;
 
   long openKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,
@@ -23,8 +25,12 @@ class NativePlatform : public SysInfoPlatform {
   long closeKey(KeyHandle key) override;
   bool fileExists(const std::string& path) override;
   void launch(const std::string& path) override;
+  void showMessage(const std::string& text, const std::string& caption) override {
+    message_(text, caption);
+  }
 
  private:
+  MessageFunction message_;
   struct Api;  // the registry functions on Windows, looked up at run time; elsewhere the open keys
   std::unique_ptr<Api> api_;
 };

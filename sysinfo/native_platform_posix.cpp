@@ -74,7 +74,8 @@ std::string findInfoProgram() {
 
 }  // namespace
 
-NativePlatform::NativePlatform() : api_(std::make_unique<Api>()) {}
+NativePlatform::NativePlatform(MessageFunction message)
+    : message_(std::move(message)), api_(std::make_unique<Api>()) {}
 NativePlatform::~NativePlatform() = default;
 
 // Looks the program up on every opening, so that one installed while the box is open is found.

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sysinfo/native_platform.h"
@@ -48,7 +49,8 @@ HKEY toHkey(KeyHandle key) {
 
 }  // namespace
 
-NativePlatform::NativePlatform() : api_(std::make_unique<Api>()) {}
+NativePlatform::NativePlatform(MessageFunction message)
+    : message_(std::move(message)), api_(std::make_unique<Api>()) {}
 NativePlatform::~NativePlatform() = default;
 
 long NativePlatform::openKey(std::uint32_t root, const std::string& keyName, std::uint32_t options,

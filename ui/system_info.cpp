@@ -46,24 +46,12 @@ void showMessage(QWidget* parent, const QString& text) {
   messageFunction()(parent, text);
 }
 
-namespace {
-
-// This system's registry, files and launcher, with the message shown over the About box.
-class WindowPlatform : public sysinfo::NativePlatform {
- public:
-  explicit WindowPlatform(QWidget* parent) : parent_(parent) {}
-  void showMessage(const std::string& text, const std::string& /*caption: the title*/) override {
-    quorvel::showMessage(parent_, uiText(text));
-  }
-
- private:
-  QWidget* parent_;
-};
-
-}  // namespace
-
 void startSystemInformation(QWidget* parent) {
-  WindowPlatform platform(parent);
+  // The one message is shown over the About box; its caption is the title the box shows.
+  sysinfo::NativePlatform platform(
+      [parent](const std::string& text, const std::string& /*caption*/) {
+        showMessage(parent, uiText(text));
+      });
   sysinfo::StartSysInfo(platform, forms::kTitle);
 }
 

@@ -24,18 +24,6 @@ constexpr int kSysInfoId = 100;
 constexpr int kLabelIds = 200;
 constexpr int kIconPixels = 32;  // at 96 dpi
 
-// The registry, files and launch of this system, with the one message shown over the box.
-class BoxPlatform final : public sysinfo::NativePlatform {
- public:
-  explicit BoxPlatform(HWND owner) : owner_(owner) {}
-  void showMessage(const std::string& text, const std::string& caption) override {
-    MessageBoxW(owner_, wide(text).c_str(), wide(caption).c_str(), MB_OK);
-  }
-
- private:
-  HWND owner_;
-};
-
 // The window rectangle whose client area lies at its fixed place on the screen.
 RECT frameAt(int dpi) {
   return frameRect(placeRect(forms::kAboutClientArea, dpi), kStyle, kExStyle, dpi);
@@ -144,7 +132,10 @@ void AboutWindow::cmdSysInfo_Click() {
 }
 
 void AboutWindow::StartSysInfo() {
-  BoxPlatform platform(hwnd_);
+  // The one message is shown over the box.
+  sysinfo::NativePlatform platform([this](const std::string& text, const std::string& caption) {
+    MessageBoxW(hwnd_, wide(text).c_str(), wide(caption).c_str(), MB_OK);
+  });
   sysinfo::StartSysInfo(platform, forms::kTitle);
 }
 

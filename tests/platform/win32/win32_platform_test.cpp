@@ -16,10 +16,9 @@
 namespace quorvel::sysinfo {
 namespace {
 
-class CountingPlatform : public NativePlatform {
- public:
+struct CountingPlatform {
   int messages = 0;
-  void showMessage(const std::string&, const std::string&) override { ++messages; }
+  NativePlatform native{[this](const std::string&, const std::string&) { ++messages; }};
 };
 
 std::string scratchFolder() {
@@ -77,7 +76,8 @@ TEST(Win32Registry, ReadsValuesThroughGetKeyValue) {
     CountingPlatform platform;
     const std::string key = std::string("SOFTWARE\\quorvel-test\\") + c.key;
     std::string text = c.found ? "" : "before";  // a double word is added to what is there
-    EXPECT_EQ(GetKeyValue(platform, kHkeyLocalMachine, key, c.value, text), c.found) << c.value;
+    EXPECT_EQ(GetKeyValue(platform.native, kHkeyLocalMachine, key, c.value, text), c.found)
+        << c.value;
     EXPECT_EQ(text, c.text) << c.value;
   }
 }
@@ -88,9 +88,9 @@ TEST(Win32Files, CountsNormalFilesOnly) {
   std::ofstream(folder + "\\MSINFO32.EXE") << "x";
   CreateDirectoryA((folder + "\\FOLDER.EXE").c_str(), nullptr);
   CountingPlatform platform;
-  EXPECT_TRUE(platform.fileExists(folder + "\\MSINFO32.EXE"));
-  EXPECT_FALSE(platform.fileExists(folder + "\\FOLDER.EXE"));
-  EXPECT_FALSE(platform.fileExists(folder + "\\*.EXE"));
+  EXPECT_TRUE(platform.native.fileExists(folder + "\\MSINFO32.EXE"));
+  EXPECT_FALSE(platform.native.fileExists(folder + "\\FOLDER.EXE"));
+  EXPECT_FALSE(platform.native.fileExists(folder + "\\*.EXE"));
 }
 
 // The tool in a folder with a blank in its name, beside what a split command line would start.
@@ -108,12 +108,12 @@ TEST(Win32SysInfo, StartsExactlyTheToolTheRegistryNames) {
   ASSERT_TRUE(CopyFileA(probe.c_str(), decoy.c_str(), FALSE));
   RegCloseKey(createKeyWith("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder));
   CountingPlatform platform;
-  StartSysInfo(platform, "quorvel");
+  StartSysInfo(platform.native, "quorvel");
   for (int waited = 0; waited < 20000 && !exists(tool + ".ran"); waited += 50) Sleep(50);
   EXPECT_TRUE(exists(tool + ".ran"));
   EXPECT_FALSE(exists(decoy + ".ran"));
   EXPECT_EQ(platform.messages, 0);
-  EXPECT_THROW(platform.launch(folder + "\\missing.exe"), std::runtime_error);
+  EXPECT_THROW(platform.native.launch(folder + "\\missing.exe"), std::runtime_error);
 }
 
 }  // namespace
