@@ -12,7 +12,6 @@
 #include "sysinfo/native_platform.h"
 #include "sysinfo/start_sys_info.h"
 #include "win32/text.h"
-#include "win32/top_window.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -24,27 +23,14 @@ constexpr int kSysInfoId = 100;
 constexpr int kLabelIds = 200;
 constexpr int kIconPixels = 32;  // at 96 dpi
 
-// The window rectangle whose client area lies at its fixed place on the screen.
-RECT frameAt(int dpi) {
-  return frameRect(placeRect(forms::kAboutClientArea, dpi), kStyle, kExStyle, dpi);
-}
-
 }  // namespace
 
-AboutWindow::AboutWindow(WindowHost& host, HINSTANCE instance) : host_(host), instance_(instance) {
-  registerWindowClass(instance, kClassName, topWindowProc<AboutWindow>);
-  dpi_ = systemDpi();
-  const RECT frame = frameAt(dpi_);
-  CreateWindowExW(kExStyle, kClassName, L"", kStyle, frame.left, frame.top,
-                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                  this);
-  if (hwnd_ == nullptr) {
-    throw std::runtime_error("cannot create the About box (error " +
-                             std::to_string(GetLastError()) + ")");
-  }
-  focus_.attach(hwnd_);
-  fonts_.create(dpi_);
-
+AboutWindow::AboutWindow(WindowHost& host, HINSTANCE instance)
+    : TableWindow(host, instance,
+                  {kClassName, kStyle, kExStyle, forms::kAboutClientArea, true,
+                   forms::WindowLife::Window::About},
+                  ""),
+      instance_(instance) {
   // In tab order, so that the dialog keys follow it; the picture is painted by the box.
   int id = kLabelIds;
   for (const forms::AboutControl* row : forms::kAboutControls) {
@@ -57,59 +43,32 @@ AboutWindow::AboutWindow(WindowHost& host, HINSTANCE instance) : host_(host), in
     }
   }
 
-  if (const int dpi = windowDpi(hwnd_); dpi != dpi_) {
-    place(dpi);
-    const RECT moved = frameAt(dpi);
-    SetWindowPos(hwnd_, nullptr, moved.left, moved.top, moved.right - moved.left,
-                 moved.bottom - moved.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  fitMonitor();
   Form_Load();
-  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  ShowWindow(hwnd(), SW_SHOWNORMAL);
   focus_.give(ok_);
 }
 
 AboutWindow::~AboutWindow() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  if (isOpen()) DestroyWindow(hwnd());
   if (icon_ != nullptr) DestroyIcon(icon_);
-}
-
-HWND AboutWindow::control(const char* name) const {
-  for (const Placed& p : controls_) {
-    if (std::strcmp(p.control->name, name) == 0) return p.hwnd;
-  }
-  return nullptr;
 }
 
 HWND AboutWindow::create(const forms::AboutControl& control, const wchar_t* kind, DWORD style,
                          int id) {
-  const RECT r = placeRect(control.place, dpi_);
-  const std::wstring text = wide(control.caption ? control.caption : "");
-  HWND hwnd = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                              r.right - r.left, r.bottom - r.top, hwnd_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(forms::Face::Dialog)), FALSE);
-  controls_.push_back({&control, hwnd});
-  return hwnd;
+  return createControl(control.name, kind, wide(control.caption ? control.caption : ""),
+                       WS_VISIBLE | style, 0, id, control.place, forms::Face::Dialog);
 }
 
-void AboutWindow::place(int dpi) {
-  dpi_ = dpi;
-  fonts_.create(dpi);
+// The icon is loaded again at the new size.
+void AboutWindow::rescaled() {
   if (icon_ != nullptr) DestroyIcon(icon_);
   icon_ = nullptr;
-  for (const Placed& p : controls_) {
-    const RECT r = placeRect(p.control->place, dpi);
-    SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(forms::Face::Dialog)),
-                 FALSE);
-    SetWindowPos(p.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void AboutWindow::Form_Load() {
   ++loads_;
-  SetWindowTextW(hwnd_, wide(forms::aboutCaption(forms::kTitle)).c_str());
+  SetWindowTextW(hwnd(), wide(forms::aboutCaption(forms::kTitle)).c_str());
   SetWindowTextW(
       control(forms::kLblVersion.name),
       wide(forms::versionText(forms::kVersionMajor, forms::kVersionMinor, forms::kVersionRevision))
@@ -118,13 +77,13 @@ void AboutWindow::Form_Load() {
 }
 
 void AboutWindow::bringToFront() {
-  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-  SetForegroundWindow(hwnd_);
-  SetActiveWindow(hwnd_);
+  if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+  SetForegroundWindow(hwnd());
+  SetActiveWindow(hwnd());
 }
 
 void AboutWindow::cmdOK_Click() {
-  DestroyWindow(hwnd_);
+  DestroyWindow(hwnd());
 }
 
 void AboutWindow::cmdSysInfo_Click() {
@@ -134,7 +93,7 @@ void AboutWindow::cmdSysInfo_Click() {
 void AboutWindow::StartSysInfo() {
   // The one message is shown over the box.
   sysinfo::NativePlatform platform([this](const std::string& text, const std::string& caption) {
-    MessageBoxW(hwnd_, wide(text).c_str(), wide(caption).c_str(), MB_OK);
+    MessageBoxW(hwnd(), wide(text).c_str(), wide(caption).c_str(), MB_OK);
   });
   sysinfo::StartSysInfo(platform, forms::kTitle);
 }
@@ -142,40 +101,35 @@ void AboutWindow::StartSysInfo() {
 // As in a dialog, the focused button is the default one; OK is it otherwise.
 void AboutWindow::buttonFocused(HWND button) {
   focus_.entered(button);
-  frameDefaultButton(hwnd_);
+  frameDefaultButton(hwnd());
 }
 
 // The icon picture and Line1, the etched rule: grey, one pixel, over white, two; in a
 // high-contrast theme, the system's shadow and highlight.
 void AboutWindow::paint() {
   PAINTSTRUCT ps{};
-  HDC dc = BeginPaint(hwnd_, &ps);
-  const int size = scaled(kIconPixels, dpi_);
+  HDC dc = BeginPaint(hwnd(), &ps);
+  const int size = scaled(kIconPixels, dpi());
   if (icon_ == nullptr) {
     icon_ = static_cast<HICON>(LoadImageW(instance_, L"IDI_ICON1", IMAGE_ICON, size, size, 0));
   }
   if (icon_ != nullptr) {
-    const RECT box = placeRect(forms::kPicIcon.place, dpi_);
+    const RECT box = placeRect(forms::kPicIcon.place, dpi());
     DrawIconEx(dc, (box.left + box.right - size) / 2, (box.top + box.bottom - size) / 2, icon_,
                size, size, 0, nullptr, DI_NORMAL);
   }
   const bool system = highContrast();
   for (const auto& [line, themed] : {std::pair{forms::kLine1Shade, COLOR_BTNSHADOW},
                                      std::pair{forms::kLine1Light, COLOR_BTNHIGHLIGHT}}) {
-    const int left = forms::twipsToPixels(line.left, dpi_);
-    const int right = forms::twipsToPixels(line.right, dpi_) + 1;
-    const int top = forms::twipsToPixels(line.top, dpi_);
-    const RECT r{left, top, right, top + scaled(line.pixels, dpi_)};
+    const int left = forms::twipsToPixels(line.left, dpi());
+    const int right = forms::twipsToPixels(line.right, dpi()) + 1;
+    const int top = forms::twipsToPixels(line.top, dpi());
+    const RECT r{left, top, right, top + scaled(line.pixels, dpi())};
     HBRUSH brush = CreateSolidBrush(system ? GetSysColor(themed) : colour(line.colour));
     FillRect(dc, &r, brush);
     DeleteObject(brush);
   }
-  EndPaint(hwnd_, &ps);
-}
-
-void AboutWindow::destroyed() {
-  hwnd_ = nullptr;
-  host_.windowClosed(forms::WindowLife::Window::About);
+  EndPaint(hwnd(), &ps);
 }
 
 LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -204,9 +158,11 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       const auto label = reinterpret_cast<HWND>(lParam);
       const COLORREF face = GetSysColor(COLOR_BTNFACE);
       // Title, description and notice are black where black reads on the face colour.
-      const bool black = std::any_of(controls_.begin(), controls_.end(), [label](const Placed& p) {
-        return p.hwnd == label && p.control->colour == forms::TextColour::Black;
-      });
+      const bool black = std::any_of(forms::kAboutControls.begin(), forms::kAboutControls.end(),
+                                     [this, label](const forms::AboutControl* row) {
+                                       return control(row->name) == label &&
+                                              row->colour == forms::TextColour::Black;
+                                     });
       SetTextColor(dc, black ? readableText(RGB(0, 0, 0), face) : GetSysColor(COLOR_WINDOWTEXT));
       SetBkColor(dc, face);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -217,7 +173,7 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return TableWindow::handle(message, wParam, lParam);
 }
 
 }  // namespace quorvel::win32

@@ -8,7 +8,6 @@
 #include "forms/enter_key.h"
 
 #include "win32/text.h"
-#include "win32/top_window.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -27,31 +26,16 @@ int fieldId(Field field) {
   return kFieldIds + static_cast<int>(field);
 }
 
-// The window's outer size for the designed client area.
-SIZE frameSize(int dpi) {
-  const RECT frame = frameRect(placeRect(forms::kForm1ClientArea, dpi), kStyle, kExStyle, dpi);
-  return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
 }  // namespace
 
 Form1Window::Form1Window(WindowHost& host, HINSTANCE instance)
-    : host_(host),
+    : TableWindow(host, instance,
+                  {kClassName, kStyle, kExStyle, forms::kForm1ClientArea, false,
+                   forms::WindowLife::Window::Main},
+                  forms::kForm1Caption),
       symbolFace_(fontInstalled(wide(forms::kSymbolFamily).c_str())),
       blue_(CreateSolidBrush(colour(forms::bannerColour(forms::Banner::Blue)))),
       teal_(CreateSolidBrush(colour(forms::bannerColour(forms::Banner::Teal)))) {
-  registerWindowClass(instance, kClassName, topWindowProc<Form1Window>);
-  dpi_ = systemDpi();
-  const SIZE frame = frameSize(dpi_);
-  CreateWindowExW(kExStyle, kClassName, wide(forms::kForm1Caption).c_str(), kStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, this);
-  if (hwnd_ == nullptr) {
-    throw std::runtime_error("cannot create the main window (error " +
-                             std::to_string(GetLastError()) + ")");
-  }
-  focus_.attach(hwnd_);
-  fonts_.create(dpi_);
-
   // Focusable controls in tab order, as the dialog keys walk them; then the labels.
   for (const forms::Focusable& control : forms::form1TabChain()) {
     if (const auto* field = std::get_if<Field>(&control)) {
@@ -65,60 +49,21 @@ Form1Window::Form1Window(WindowHost& host, HINSTANCE instance)
   sheet_.setCommandHandler(Button::Command1, [this] { host_.exitProgram(); });
   sheet_.setCommandHandler(Button::Command3, [this] { host_.showAbout(); });
 
-  // Created at the system's resolution; the monitor the window landed on may have another.
-  if (const int dpi = windowDpi(hwnd_); dpi != dpi_) {
-    layout(dpi);
-    const SIZE size = frameSize(dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-  }
+  fitMonitor();
   presenter_.refresh();
 }
 
 Form1Window::~Form1Window() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  // Closed while the boxes and brushes are still there.
+  if (isOpen()) DestroyWindow(hwnd());
   DeleteObject(blue_);
   DeleteObject(teal_);
 }
 
 void Form1Window::show(int showCommand) {
-  ShowWindow(hwnd_, showCommand);
-  UpdateWindow(hwnd_);
+  ShowWindow(hwnd(), showCommand);
+  UpdateWindow(hwnd());
   presenter_.enterFirstField();
-}
-
-HWND Form1Window::label(const char* name) const {
-  for (const auto& [row, hwnd] : labels_) {
-    if (std::strcmp(row->name, name) == 0) return hwnd;
-  }
-  return nullptr;
-}
-
-HWND Form1Window::createControl(const wchar_t* kind, const std::wstring& text, DWORD style,
-                                DWORD exStyle, int id, const forms::Place& place, forms::Face face,
-                                Caption caption) {
-  const RECT r = placeRect(place, dpi_);
-  HWND control = CreateWindowExW(
-      exStyle, kind, text.c_str(), WS_CHILD | style, r.left, r.top, r.right - r.left,
-      r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  placed_.push_back({control, place, face, caption});
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(placed_.back())), FALSE);
-  return control;
-}
-
-// A caption keeps its designed face where that fits its control at this resolution.
-HFONT Form1Window::fontFor(const Placed& placed) {
-  if (placed.caption == Caption::None) return fonts_.font(placed.face);
-  const RECT r = placeRect(placed.place, dpi_);
-  RECT room{0, 0, r.right - r.left, r.bottom - r.top};
-  UINT format = DT_NOPREFIX;
-  if (placed.caption == Caption::Button) {
-    room = buttonCaptionRoom(room, dpi_);
-    format = DT_CENTER;
-  } else if (placed.caption == Caption::Centred) {
-    format |= DT_CENTER;
-  }
-  return fonts_.fitting(placed.face, placed.hwnd, {room.right - room.left, room.bottom - room.top},
-                        format);
 }
 
 void Form1Window::createField(const forms::FieldControl& row) {
@@ -127,7 +72,7 @@ void Form1Window::createField(const forms::FieldControl& row) {
   // labels drops it; it takes no tab stop, so Tab passes over it.
   CreateWindowExW(
       0, L"STATIC", wide(row.accessibleName).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0,
-      0, hwnd_,
+      0, hwnd(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameIds + static_cast<int>(row.field))),
       nullptr, nullptr);
   const FieldTraits traits = AddressSheet::traits(row.field);
@@ -136,15 +81,15 @@ void Form1Window::createField(const forms::FieldControl& row) {
   if (traits.tabStop) style |= WS_TABSTOP;
   if (sheet_.isVisible(row.field)) style |= WS_VISIBLE;
   if (!sheet_.isEnabled(row.field)) style |= WS_DISABLED;
-  HWND edit = createControl(L"EDIT", {}, style, WS_EX_CLIENTEDGE, fieldId(row.field), row.place,
-                            row.face, Caption::None);
+  HWND edit = createControl(nullptr, L"EDIT", {}, style, WS_EX_CLIENTEDGE, fieldId(row.field),
+                            row.place, row.face);
   boxes_[indexOf(row.field)] = std::make_unique<EditBox>(edit, row.field, presenter_, focus_);
 }
 
 void Form1Window::createButton(const forms::ButtonControl& row) {
   DWORD style = WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE | BS_NOTIFY;
   if (row.tabStop) style |= WS_TABSTOP;
-  buttons_[indexOf(row.button)] = createControl(L"BUTTON", wide(row.caption), style, 0,
+  buttons_[indexOf(row.button)] = createControl(row.name, L"BUTTON", wide(row.caption), style, 0,
                                                 kButtonIds + static_cast<int>(row.button),
                                                 row.place, row.face, Caption::Button);
 }
@@ -160,26 +105,9 @@ void Form1Window::createLabel(const forms::LabelControl& row) {
   const std::wstring text = wide(mark ? forms::kSeparatorAccessibleName : row.caption);
   const Caption caption = mark ? Caption::None : row.centred ? Caption::Centred : Caption::Left;
   HWND label =
-      createControl(L"STATIC", text, style, 0, kLabelIds + static_cast<int>(labels_.size()),
-                    row.place, row.face, caption);
+      createControl(row.name, L"STATIC", text, style, 0,
+                    kLabelIds + static_cast<int>(labels_.size()), row.place, row.face, caption);
   labels_.emplace_back(&row, label);
-}
-
-// Every place and font at a new resolution; nothing else moves.
-void Form1Window::layout(int dpi) {
-  dpi_ = dpi;
-  fonts_.create(dpi);
-  HDWP batch = BeginDeferWindowPos(static_cast<int>(placed_.size()));
-  for (const Placed& p : placed_) {
-    const RECT r = placeRect(p.place, dpi);
-    SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(p)), FALSE);
-    if (batch != nullptr) {
-      batch = DeferWindowPos(batch, p.hwnd, nullptr, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-  }
-  if (batch != nullptr) EndDeferWindowPos(batch);
-  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 LRESULT Form1Window::defaultButton() const {
@@ -219,7 +147,7 @@ LRESULT Form1Window::staticColours(HDC dc, HWND control) {
     SetBkColor(dc, colour(forms::bannerColour(row->banner)));
     return reinterpret_cast<LRESULT>(row->banner == forms::Banner::Blue ? blue_ : teal_);
   }
-  return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+  return DefWindowProcW(hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                         reinterpret_cast<LPARAM>(control));
 }
 
@@ -230,7 +158,7 @@ void Form1Window::drawSeparator(const DRAWITEMSTRUCT& item) const {
   FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
   if (symbolFace_) {
-    HGDIOBJ old = SelectObject(dc, fonts_.font(forms::Face::Symbol));
+    HGDIOBJ old = SelectObject(dc, font(forms::Face::Symbol));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ink);
     const std::wstring mark = wide(forms::kSeparatorCaption);
@@ -239,7 +167,7 @@ void Form1Window::drawSeparator(const DRAWITEMSTRUCT& item) const {
     SelectObject(dc, old);
     return;
   }
-  const int diameter = scaled(forms::kSeparatorDotPixels, dpi_);
+  const int diameter = scaled(forms::kSeparatorDotPixels, dpi());
   const int x = (r.left + r.right - diameter) / 2;
   const int y = r.top + (r.bottom - r.top) * forms::kSeparatorDotCentrePercent / 100 - diameter / 2;
   HBRUSH brush = CreateSolidBrush(ink);
@@ -261,7 +189,7 @@ LRESULT Form1Window::drawButtonCaption(const NMCUSTOMDRAW& draw) const {
   HDC dc = draw.hdc;
   RECT client{};
   GetClientRect(button, &client);
-  RECT room = buttonCaptionRoom(client, dpi_);
+  RECT room = buttonCaptionRoom(client, dpi());
   if ((draw.uItemState & CDIS_SELECTED) != 0) OffsetRect(&room, 1, 1);
   const std::wstring caption = wide(windowText(button));
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
@@ -276,15 +204,10 @@ LRESULT Form1Window::drawButtonCaption(const NMCUSTOMDRAW& draw) const {
   SelectObject(dc, old);
   const bool cuesHidden = (SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
   if ((draw.uItemState & CDIS_FOCUS) != 0 && !cuesHidden) {
-    InflateRect(&client, -scaled(3, dpi_), -scaled(3, dpi_));
+    InflateRect(&client, -scaled(3, dpi()), -scaled(3, dpi()));
     DrawFocusRect(dc, &client);
   }
   return CDRF_SKIPDEFAULT;
-}
-
-void Form1Window::destroyed() {
-  hwnd_ = nullptr;
-  host_.windowClosed(forms::WindowLife::Window::Main);
 }
 
 LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -309,7 +232,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return TableWindow::handle(message, wParam, lParam);
 }
 
 }  // namespace quorvel::win32

@@ -318,7 +318,7 @@ void expectLaidOutAt(Form1Window& form, int dpi) {
   }
   for (const forms::LabelControl& row : forms::form1Labels()) {
     const UINT format = row.caption == nullptr ? 0 : DT_NOPREFIX | (row.centred ? DT_CENTER : 0);
-    expectControl(form.label(row.name), row.place, nullptr, format, row.name, dpi);
+    expectControl(form.control(row.name), row.place, nullptr, format, row.name, dpi);
   }
   for (const forms::ButtonControl& row : forms::form1Buttons()) {
     expectControl(form.button(row.button), row.place, nullptr, DT_CENTER, row.name, dpi);
