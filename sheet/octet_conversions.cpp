@@ -3,10 +3,39 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 #include <system_error>
+
+#include "sheet/float_text.h"
 
 namespace quorvel {
 namespace {
+
+// The floating-point conversions of the standard library where it has them.
+#if __cpp_lib_to_chars >= 201611L
+// Nothing where the number lies beyond the doubles, above or below.
+std::optional<double> nearestDouble(const std::string& scientific) {
+  double value = 0.0;
+  const auto [end, ec] =
+      std::from_chars(scientific.data(), scientific.data() + scientific.size(), value);
+  if (ec == std::errc::result_out_of_range) return std::nullopt;
+  return value;
+}
+std::string fixedText(double value) {
+  char buffer[1100];  // the longest plain form of a double is 767 digits and a sign
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  return ec == std::errc{} ? std::string(buffer, end) : "0";
+}
+#else
+std::optional<double> nearestDouble(const std::string& scientific) {
+  return float_text::nearest(scientific);
+}
+std::string fixedText(double value) {
+  return float_text::shortestFixed(value);
+}
+#endif
 
 bool isSkipped(char c) {
   return c == ' ' || c == '\t' || c == '\n';
@@ -106,21 +135,13 @@ double ToNumber(std::string_view text) {
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, exponent);
   digits.append(buffer, end);
 
-  double value = 0.0;
-  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-  }
-  return value;
+  if (const std::optional<double> value = nearestDouble(digits)) return *value;
+  return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
 std::string ToDecimalText(double value) {
   if (value == 0.0) return "0";  // also for -0, which no user means
-  char buffer[1100];             // the longest plain form of a double is 767 digits and a sign
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  if (ec != std::errc{}) return "0";
-  return {buffer, end};
+  return fixedText(value);
 }
 
 std::string ToSignedText(double value) {
