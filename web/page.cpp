@@ -125,10 +125,18 @@ class ElementBox final : public forms::BoxView {
     element_.call<void>("setSelectionRange", std::min(anchor, cursor), std::max(anchor, cursor),
                         std::string(cursor < anchor ? "backward" : "forward"));
   }
-  [[nodiscard]] bool isShown() const override { return !element_["hidden"].as<bool>(); }
-  void setShown(bool shown) override { element_.set("hidden", !shown); }
-  [[nodiscard]] bool isEnabled() const override { return !element_["disabled"].as<bool>(); }
-  void setEnabled(bool enabled) override { element_.set("disabled", !enabled); }
+  // Only the presenter shows, hides, enables and disables boxes: what it set is known here,
+  // without a call into the page for each box on every keystroke.
+  [[nodiscard]] bool isShown() const override { return shown_; }
+  void setShown(bool shown) override {
+    shown_ = shown;
+    element_.set("hidden", !shown);
+  }
+  [[nodiscard]] bool isEnabled() const override { return enabled_; }
+  void setEnabled(bool enabled) override {
+    enabled_ = enabled;
+    element_.set("disabled", !enabled);
+  }
   [[nodiscard]] bool hasFocus() const override {
     return document()["activeElement"].strictlyEquals(element_);
   }
@@ -140,6 +148,8 @@ class ElementBox final : public forms::BoxView {
     return element_["selectionDirection"].as<std::string>() == "backward";
   }
   val element_;
+  bool shown_ = true;
+  bool enabled_ = true;
 };
 
 // The running program: the sheet, its window and the About box while it is open.
