@@ -31,18 +31,18 @@ val document() {
   return val::global("document");
 }
 
-val create(const char* tag, val parent) {
+val create(const char* tag, const val& parent) {
   val element = document().call<val>("createElement", std::string(tag));
   parent.call<void>("appendChild", element);
   return element;
 }
 
-void listen(val target, const char* event, const char* handler) {
+void listen(const val& target, const char* event, const char* handler) {
   target.call<void>("addEventListener", std::string(event), val::module_property(handler));
 }
 
 // Places in CSS pixels, 15 twips to the pixel; the browser's zoom scales them with the faces.
-void place(val element, const forms::Place& p, forms::Face face) {
+void place(const val& element, const forms::Place& p, forms::Face face) {
   val style = element["style"];
   style.set("left", std::to_string(forms::twipsToPixels(p.left)) + "px");
   style.set("top", std::to_string(forms::twipsToPixels(p.top)) + "px");
@@ -66,7 +66,7 @@ std::string withoutAmpersand(const std::string& caption, std::string* key = null
   return caption.substr(0, at) + caption.substr(at + 1);
 }
 
-val button(val parent, const char* caption, const forms::Place& p, forms::Face face) {
+val button(const val& parent, const char* caption, const forms::Place& p, forms::Face face) {
   val element = create("button", parent);
   std::string key;
   element.set("textContent", withoutAmpersand(caption, &key));
@@ -86,13 +86,13 @@ forms::Rgb rgbOf(const std::string& css) {
 
 // The disabled boxes' text: the scheme's grey, made readable on their background
 // (forms::readableDisabledText), again whenever the colour scheme changes.
-void followColourScheme(val /*event*/ = val::null()) {
+void followColourScheme(const val& /*event*/ = val::null()) {
   val form1 = document().call<val>("getElementById", std::string("Form1"));
   if (form1.isNull()) return;
   val probe = create("span", form1);
   probe["style"].set("color", std::string("GrayText"));
   val window = val::global("window");
-  const auto colour = [&window](val element, const char* property) {
+  const auto colour = [&window](const val& element, const char* property) {
     return rgbOf(window.call<val>("getComputedStyle", element)[property].as<std::string>());
   };
   const forms::Rgb grey = colour(probe, "color");
@@ -167,14 +167,14 @@ struct Program {
 
 Program* program = nullptr;
 
-Field fieldOf(val element) {
+Field fieldOf(const val& element) {
   return static_cast<Field>(std::stoi(element["dataset"]["field"].as<std::string>()));
 }
-bool isField(val element) {
+bool isField(const val& element) {
   return element["dataset"].hasOwnProperty("field");
 }
 
-void buildForm1(val root) {
+void buildForm1(const val& root) {
   Program& p = *program;
   p.form1 = create("div", root);
   p.form1.set("id", std::string("Form1"));
@@ -326,11 +326,11 @@ void lifeStep(forms::WindowLife::Step step) {
   if (step == Step::CloseAllAndEnd || step == Step::End) endProgram();
 }
 
-void start(val root) {
+void start(const val& root) {
   delete program;
   program = new Program;
   program->root = root;
-  root.set("textContent", std::string(""));
+  program->root.set("textContent", std::string(""));
   buildForm1(root);
   program->sheet.setCommandHandler(Button::Command1, [] { lifeStep(program->life.exitClicked()); });
   program->sheet.setCommandHandler(Button::Command3,
@@ -346,7 +346,7 @@ void start(val root) {
 
 // Tab and Shift+Tab wrap around the window's tab stops, as in a desktop window, rather than
 // leave the page for the browser's own controls.
-void wrapTab(val event) {
+void wrapTab(const val& event) {
   if (event["key"].as<std::string>() != "Tab" || event["altKey"].as<bool>() ||
       event["ctrlKey"].as<bool>()) {
     return;
@@ -361,7 +361,7 @@ void wrapTab(val event) {
   stops[back ? count - 1 : 0].call<void>("focus");
 }
 
-void onFormEvent(val event) {
+void onFormEvent(const val& event) {
   Program& p = *program;
   val target = event["target"];
   const std::string type = event["type"].as<std::string>();
@@ -398,7 +398,7 @@ void onFormEvent(val event) {
   }
 }
 
-void onDialogClick(val event) {
+void onDialogClick(const val& event) {
   val target = event["target"];
   if (!target["dataset"].hasOwnProperty("action")) return;
   const std::string action = target["dataset"]["action"].as<std::string>();
@@ -411,7 +411,7 @@ void onDialogClick(val event) {
 
 // Alt and a button's access key press it, as in a desktop dialog, whatever the browser makes of
 // access keys.
-void onDialogKey(val event) {
+void onDialogKey(const val& event) {
   if (!event["altKey"].as<bool>() || event["ctrlKey"].as<bool>()) return;
   val buttons = event["currentTarget"].call<val>("querySelectorAll", std::string("button"));
   const std::string key = event["key"].as<std::string>();
@@ -426,18 +426,18 @@ void onDialogKey(val event) {
   }
 }
 
-void onAboutClose(val /*event*/) {
+void onAboutClose(const val& /*event*/) {
   Program& p = *program;
   p.about.call<void>("remove");
   p.about = val::null();
   lifeStep(p.life.closed(forms::WindowLife::Window::About));
 }
 
-void onMessageClose(val event) {
+void onMessageClose(const val& event) {
   event["target"].call<void>("remove");
 }
 
-void onWindowBlur(val /*event*/) {
+void onWindowBlur(const val& /*event*/) {
   program->awayFromWindow = true;
 }
 
