@@ -266,6 +266,7 @@ class PagePlatform final : public sysinfo::SysInfoPlatform {
     val ok = button(client, "OK", {1620, 900, 1260, 345}, forms::Face::Dialog);
     ok["dataset"].set("action", std::string("close"));
     listen(box, "click", "onDialogClick");
+    listen(box, "keydown", "onDialogKey");
     listen(box, "close", "onMessageClose");
     box.call<void>("showModal");
     ok.call<void>("focus");
@@ -410,16 +411,20 @@ void onDialogClick(const val& event) {
 }
 
 // Alt and a button's access key press it, as in a desktop dialog, whatever the browser makes of
-// access keys.
+// access keys; Enter presses OK unless a button holds the focus.
 void onDialogKey(const val& event) {
-  if (!event["altKey"].as<bool>() || event["ctrlKey"].as<bool>()) return;
-  val buttons = event["currentTarget"].call<val>("querySelectorAll", std::string("button"));
   const std::string key = event["key"].as<std::string>();
+  val dialog = event["currentTarget"];
+  if (key == "Enter" && event["target"]["tagName"].as<std::string>() != "BUTTON") {
+    event.call<void>("preventDefault");
+    dialog.call<val>("querySelector", std::string("[data-action=\"close\"]")).call<void>("click");
+    return;
+  }
+  if (!event["altKey"].as<bool>() || event["ctrlKey"].as<bool>() || key.size() != 1) return;
+  val buttons = dialog.call<val>("querySelectorAll", std::string("button"));
   for (int i = 0; i < buttons["length"].as<int>(); ++i) {
     const std::string access = buttons[i]["accessKey"].as<std::string>();
-    if (access.empty() || key.size() != 1 || std::tolower(key[0]) != std::tolower(access[0])) {
-      continue;
-    }
+    if (access.empty() || std::tolower(key[0]) != std::tolower(access[0])) continue;
     event.call<void>("preventDefault");
     buttons[i].call<void>("click");
     return;

@@ -81,9 +81,10 @@ test('carets are UTF-16 units, and a focusing click ends with the sheet\'s selec
   await page.close();
 });
 
+// At 200%, as a browser zoomed in or a screen of twice the density draws it.
 test('the About box: one at a time, OK by Enter or Escape, Alt+S says there is no tool',
      async () => {
-  const page = await open();
+  const page = await open({ deviceScaleFactor: 2 });
   const about = page.getByRole('dialog', { name: 'About quorvel' });
   for (const closes of ['Enter', 'Escape']) {
     await page.getByRole('button', { name: 'About This Program' }).click();
