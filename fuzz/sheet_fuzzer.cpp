@@ -70,23 +70,23 @@ constexpr std::string_view kCharacters[] = {
     "\r",
 };
 
-std::string_view Character(Input& in) {
+std::string_view character(Input& in) {
   return kCharacters[in.byte() % (sizeof kCharacters / sizeof kCharacters[0])];
 }
 
-std::string Text(Input& in, std::size_t length) {
+std::string randomText(Input& in, std::size_t length) {
   std::string text;
-  for (std::size_t i = 0; i < length; ++i) text += Character(in);
+  for (std::size_t i = 0; i < length; ++i) text += character(in);
   return text;
 }
 
-Field AnyField(Input& in) {
+Field anyField(Input& in) {
   return quorvel::kAllFields[in.byte() % quorvel::kFieldCount];
 }
 
 // Fields whose assignment runs a rule; assigning a display field directly would bypass the
 // rules that own it and tell nothing.
-Field FieldWithRule(Input& in) {
+Field fieldWithRule(Input& in) {
   constexpr Field kFields[] = {Field::Text1,  Field::Text2,  Field::Text3,  Field::Text4,
                                Field::Text23, Field::Text24, Field::Text25, Field::Text27,
                                Field::Text28, Field::Text32};
@@ -95,7 +95,7 @@ Field FieldWithRule(Input& in) {
 
 // What the window does for a key or a paste in the focused box: replace the selection (or
 // remove a character) and hand the new text and caret to the sheet.
-void Edit(AddressSheet& sheet, std::string_view inserted, int removeBefore, int removeAfter) {
+void edit(AddressSheet& sheet, std::string_view inserted, int removeBefore, int removeAfter) {
   if (!sheet.focus()) return;
   const Field f = *sheet.focus();
   const std::string& text = sheet.text(f);
@@ -115,79 +115,79 @@ void Edit(AddressSheet& sheet, std::string_view inserted, int removeBefore, int 
   sheet.edit(f, edited, caret);
 }
 
-void Fail(const char* what, Field f, const std::string& text) {
+void fail(const char* what, Field f, const std::string& text) {
   std::fprintf(stderr, "invariant broken: %s (Text%d = \"%s\")\n", what, static_cast<int>(f),
                text.c_str());
   std::abort();
 }
 
-bool IsHexPair(const std::string& t) {
+bool isHexPair(const std::string& t) {
   auto hex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
   return t.size() == 2 && hex(t[0]) && hex(t[1]);
 }
 
-bool IsBits(const std::string& t) {
+bool isBits(const std::string& t) {
   return t.size() == 8 && t.find_first_not_of("01") == std::string::npos;
 }
 
-bool IsPlainDigits(const std::string& t) {
+bool isPlainDigits(const std::string& t) {
   return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos;
 }
 
-void CheckInvariants(const AddressSheet& sheet) {
+void checkInvariants(const AddressSheet& sheet) {
   const bool noMask = sheet.text(Field::Text13) == "D" || sheet.text(Field::Text13) == "E";
   for (Field f : {Field::Text5, Field::Text6, Field::Text7, Field::Text8}) {
-    if (!IsHexPair(sheet.text(f))) Fail("octet hexadecimal", f, sheet.text(f));
+    if (!isHexPair(sheet.text(f))) fail("octet hexadecimal", f, sheet.text(f));
   }
   for (Field f : {Field::Text9, Field::Text10, Field::Text11, Field::Text12}) {
-    if (!IsBits(sheet.text(f))) Fail("octet binary", f, sheet.text(f));
+    if (!isBits(sheet.text(f))) fail("octet binary", f, sheet.text(f));
   }
   for (Field f : {Field::Text19, Field::Text20, Field::Text21, Field::Text22}) {
     const std::string& t = sheet.text(f);
-    if (!IsHexPair(t) && !(noMask && t == "  ")) Fail("mask hexadecimal", f, t);
+    if (!isHexPair(t) && !(noMask && t == "  ")) fail("mask hexadecimal", f, t);
   }
   for (Field f : {Field::Text15, Field::Text16, Field::Text17, Field::Text18}) {
     const std::string& t = sheet.text(f);
-    if (!IsBits(t) && !(noMask && t == "        ")) Fail("mask binary", f, t);
+    if (!isBits(t) && !(noMask && t == "        ")) fail("mask binary", f, t);
   }
   for (Field f : {Field::Text1, Field::Text2, Field::Text3, Field::Text4}) {
     const std::string& t = sheet.text(f);
-    if (utf8::charCount(t) > 3 || quorvel::ToNumber(t) > 255) Fail("octet range", f, t);
+    if (utf8::charCount(t) > 3 || quorvel::ToNumber(t) > 255) fail("octet range", f, t);
   }
 
   const Field octets[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text4};
   bool plain = true;
   double whole = 0;
   for (Field f : octets) {
-    plain = plain && IsPlainDigits(sheet.text(f));
+    plain = plain && isPlainDigits(sheet.text(f));
     whole = whole * 256 + quorvel::ToNumber(sheet.text(f));
   }
   if (plain && sheet.text(Field::Text31) != quorvel::ToDecimalText(whole)) {
-    Fail("whole-address number", Field::Text31, sheet.text(Field::Text31));
+    fail("whole-address number", Field::Text31, sheet.text(Field::Text31));
   }
   if (sheet.isVisible(Field::Text31) == sheet.isVisible(Field::Text32)) {
-    Fail("exactly one whole-address box shown", Field::Text31, sheet.text(Field::Text31));
+    fail("exactly one whole-address box shown", Field::Text31, sheet.text(Field::Text31));
   }
   if (const auto focus = sheet.focus()) {
     if (!sheet.isEnabled(*focus) || !sheet.isVisible(*focus)) {
-      Fail("focus on a closed field", *focus, sheet.text(*focus));
+      fail("focus on a closed field", *focus, sheet.text(*focus));
     }
   }
   for (const Field f : quorvel::kAllFields) {
     const auto length = static_cast<int>(utf8::charCount(sheet.text(f)));
     if (sheet.selStart(f) < 0 || sheet.selLength(f) < 0 ||
         sheet.selStart(f) + sheet.selLength(f) > length) {
-      Fail("selection outside the text", f, sheet.text(f));
+      fail("selection outside the text", f, sheet.text(f));
     }
   }
   // Until the subnet-bits rule first runs, the totals keep their stored texts.
   if (sheet.text(Field::Text33) != "0") {
     const double subnetBits = quorvel::ToNumber(sheet.text(Field::Text28));
     if (sheet.text(Field::Text33) != quorvel::ToDecimalText(std::pow(2.0, subnetBits))) {
-      Fail("number of subnets", Field::Text33, sheet.text(Field::Text33));
+      fail("number of subnets", Field::Text33, sheet.text(Field::Text33));
     }
     if (sheet.isVisible(Field::Text35) != (subnetBits != 0)) {
-      Fail("note shown exactly with subnet bits", Field::Text28, sheet.text(Field::Text28));
+      fail("note shown exactly with subnet bits", Field::Text28, sheet.text(Field::Text28));
     }
   }
 }
@@ -203,7 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (!in.empty()) {
     switch (in.byte() % 12) {
       case 0:
-        sheet.setFocus(AnyField(in));  // Tab or a click; closed fields refuse it
+        sheet.setFocus(anyField(in));  // Tab or a click; closed fields refuse it
         break;
       case 1:
         sheet.setFocus(Field::Text31);
@@ -217,13 +217,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 3:
       case 4:
       case 5:
-        Edit(sheet, Character(in), 0, 0);
+        edit(sheet, character(in), 0, 0);
         break;
       case 6:
-        Edit(sheet, "", 1, 0);  // Backspace
+        edit(sheet, "", 1, 0);  // Backspace
         break;
       case 7:
-        Edit(sheet, "", 0, 1);  // Delete
+        edit(sheet, "", 0, 1);  // Delete
         break;
       case 8:
         if (const auto f = sheet.focus()) {
@@ -233,19 +233,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       case 9: {
         const std::size_t length = in.byte() | (static_cast<std::size_t>(in.byte() % 16) << 8U);
-        Edit(sheet, Text(in, length), 0, 0);  // a paste of up to 4095 characters
+        edit(sheet, randomText(in, length), 0, 0);  // a paste of up to 4095 characters
         break;
       }
       case 10: {
-        const Field f = FieldWithRule(in);
-        sheet.setText(f, Text(in, in.byte() % 24));
+        const Field f = fieldWithRule(in);
+        sheet.setText(f, randomText(in, in.byte() % 24));
         break;
       }
       default:
-        sheet.setText(FieldWithRule(in), std::string(1 + in.byte() % 40, '9'));
+        sheet.setText(fieldWithRule(in), std::string(1 + in.byte() % 40, '9'));
         break;
     }
-    CheckInvariants(sheet);
+    checkInvariants(sheet);
   }
   return 0;
 }
