@@ -12,8 +12,9 @@
 namespace quorvel {
 namespace {
 
-// The floating-point conversions of the standard library where it has them.
-#if __cpp_lib_to_chars >= 201611L
+// The floating-point conversions of the standard library where it has them (a test builds the
+// stand-ins natively too, with QUORVEL_FLOAT_TEXT_FALLBACK).
+#if __cpp_lib_to_chars >= 201611L && !defined(QUORVEL_FLOAT_TEXT_FALLBACK)
 // Nothing where the number lies beyond the doubles, above or below.
 std::optional<double> nearestDouble(const std::string& scientific) {
   double value = 0.0;
