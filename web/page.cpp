@@ -165,7 +165,7 @@ struct Program {
   std::optional<Field> clicking;  // the box a press is bringing the focus to
 };
 
-Program* program = nullptr;
+std::unique_ptr<Program> program;
 
 Field fieldOf(const val& element) {
   return static_cast<Field>(std::stoi(element["dataset"]["field"].as<std::string>()));
@@ -259,11 +259,20 @@ class PagePlatform final : public sysinfo::SysInfoPlatform {
   bool fileExists(const std::string&) override { return false; }
   void launch(const std::string&) override {}
   void showMessage(const std::string& text, const std::string& caption) override {
-    val box = dialog(caption, {2340 + 600, 1935 + 900, 4500, 1500});
+    // Centred over the About box, with OK centred under the text.
+    constexpr int kWidth = 4500;
+    constexpr int kHeight = 1500;
+    const forms::Place& over = forms::kAboutClientArea;
+    val box = dialog(caption, {over.left + (over.width - kWidth) / 2,
+                               over.top + (over.height - kHeight) / 2, kWidth, kHeight});
     val client = box["lastChild"];
     val line = create("p", client);
     line.set("textContent", text);
-    val ok = button(client, "OK", {1620, 900, 1260, 345}, forms::Face::Dialog);
+    const forms::Place okPlace = forms::kCmdOK.place;
+    val ok = button(
+        client, "OK",
+        {(kWidth - okPlace.width) / 2, kHeight - 2 * okPlace.height, okPlace.width, okPlace.height},
+        forms::Face::Dialog);
     ok["dataset"].set("action", std::string("close"));
     listen(box, "click", "onDialogClick");
     listen(box, "keydown", "onDialogKey");
@@ -328,8 +337,7 @@ void lifeStep(forms::WindowLife::Step step) {
 }
 
 void start(const val& root) {
-  delete program;
-  program = new Program;
+  program = std::make_unique<Program>();
   program->root = root;
   program->root.set("textContent", std::string(""));
   buildForm1(root);
