@@ -41,13 +41,22 @@ void listen(const val& target, const char* event, const char* handler) {
   target.call<void>("addEventListener", std::string(event), val::module_property(handler));
 }
 
-// Places in CSS pixels, 15 twips to the pixel; the browser's zoom scales them with the faces.
+// A length in CSS pixels, 15 twips to the pixel; the browser's zoom scales it with the faces.
+std::string px(int twips) {
+  return std::to_string(forms::twipsToPixels(twips)) + "px";
+}
+
+std::string cssColour(forms::Rgb c) {
+  return "rgb(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," +
+         std::to_string(c.blue) + ")";
+}
+
 void place(const val& element, const forms::Place& p, forms::Face face) {
   val style = element["style"];
-  style.set("left", std::to_string(forms::twipsToPixels(p.left)) + "px");
-  style.set("top", std::to_string(forms::twipsToPixels(p.top)) + "px");
-  style.set("width", std::to_string(forms::twipsToPixels(p.width)) + "px");
-  style.set("height", std::to_string(forms::twipsToPixels(p.height)) + "px");
+  style.set("left", px(p.left));
+  style.set("top", px(p.top));
+  style.set("width", px(p.width));
+  style.set("height", px(p.height));
   const forms::DesignedFont font = forms::fontOf(face);
   std::string families = std::string("\"") + font.family + '"';
   if (face != forms::Face::Symbol) {
@@ -58,19 +67,16 @@ void place(const val& element, const forms::Place& p, forms::Face face) {
                         families + ", sans-serif");
 }
 
-// A caption's text without its access key's "&"; the key itself, if any.
-std::string withoutAmpersand(const std::string& caption, std::string* key = nullptr) {
-  const auto at = caption.find('&');
-  if (at == std::string::npos || at + 1 >= caption.size()) return caption;
-  if (key != nullptr) *key = caption.substr(at + 1, 1);
-  return caption.substr(0, at) + caption.substr(at + 1);
-}
-
-val button(const val& parent, const char* caption, const forms::Place& p, forms::Face face) {
+// A button named by its caption without the "&" that marks its access key.
+val button(const val& parent, const std::string& caption, const forms::Place& p, forms::Face face) {
   val element = create("button", parent);
-  std::string key;
-  element.set("textContent", withoutAmpersand(caption, &key));
-  if (!key.empty()) element.set("accessKey", key);
+  const auto at = caption.find('&');
+  if (at == std::string::npos || at + 1 >= caption.size()) {
+    element.set("textContent", caption);
+  } else {
+    element.set("textContent", caption.substr(0, at) + caption.substr(at + 1));
+    element.set("accessKey", caption.substr(at + 1, 1));
+  }
   element.set("type", std::string("button"));
   place(element, p, face);
   return element;
@@ -99,9 +105,7 @@ void followColourScheme(const val& /*event*/ = val::null()) {
   probe.call<void>("remove");
   const forms::Rgb text =
       forms::readableDisabledText(colour(form1, "backgroundColor"), grey, colour(form1, "color"));
-  form1["style"].call<void>("setProperty", std::string("--disabled-text"),
-                            "rgb(" + std::to_string(text.red) + "," + std::to_string(text.green) +
-                                "," + std::to_string(text.blue) + ")");
+  form1["style"].call<void>("setProperty", std::string("--disabled-text"), cssColour(text));
 }
 
 // A field's box: an <input>, or a read-only <textarea> for the note, which wraps.
@@ -216,10 +220,7 @@ void buildForm1(const val& root) {
     }
     if (row.centred) label["style"].set("textAlign", std::string("center"));
     if (row.banner != forms::Banner::None) {
-      const forms::Rgb c = forms::bannerColour(row.banner);
-      label["style"].set("backgroundColor", "rgb(" + std::to_string(c.red) + "," +
-                                                std::to_string(c.green) + "," +
-                                                std::to_string(c.blue) + ")");
+      label["style"].set("backgroundColor", cssColour(forms::bannerColour(row.banner)));
       label.set("className", std::string("label banner"));
     }
     place(label, row.place, row.face);
@@ -239,8 +240,8 @@ val dialog(const std::string& caption, const forms::Place& area) {
   val body = create("div", element);
   body.set("className", std::string("client"));
   place(body, {0, 0, area.width, area.height}, forms::Face::Dialog);
-  element["style"].set("left", std::to_string(forms::twipsToPixels(area.left)) + "px");
-  element["style"].set("top", std::to_string(forms::twipsToPixels(area.top)) + "px");
+  element["style"].set("left", px(area.left));
+  element["style"].set("top", px(area.top));
   return element;
 }
 
@@ -290,7 +291,8 @@ void openAbout() {
     val element = val::null();
     if (row->kind == forms::AboutKind::Button) {
       element = button(client, row->caption, row->place, forms::Face::Dialog);
-      element["dataset"].set("action", std::string(row == &forms::kCmdOK ? "close" : "sysinfo"));
+      const bool closes = row->role == forms::ButtonRole::DefaultAndCancel;
+      element["dataset"].set("action", std::string(closes ? "close" : "sysinfo"));
     } else {
       element = create(row->kind == forms::AboutKind::Picture ? "img" : "div", client);
       place(element, row->place, forms::Face::Dialog);
@@ -378,14 +380,15 @@ void onFormEvent(const val& event) {
     wrapTab(event);
     return;
   }
+  // A focus that comes back with the page's window is no focus move of the sheet.
+  const bool switching = type == "focusin" && p.awayFromWindow;
+  if (type == "focusin") p.awayFromWindow = false;
   if (isField(target)) {
     const Field field = fieldOf(target);
     ElementBox& box = *p.boxes[indexOf(field)];
     if (type == "input") {
       if (!p.presenter.pushing()) p.presenter.edited(field, box.text(), box.cursor());
     } else if (type == "focusin") {
-      const bool switching = p.awayFromWindow;
-      p.awayFromWindow = false;
       p.presenter.focusEntered(field, switching);
     } else if (type == "mousedown") {
       // The press that brings the focus also moves the caret: the sheet's selection wins after it.
@@ -398,8 +401,6 @@ void onFormEvent(const val& event) {
   }
   if (!target["dataset"].hasOwnProperty("button")) return;
   if (type == "focusin") {
-    const bool switching = p.awayFromWindow;
-    p.awayFromWindow = false;
     p.presenter.buttonFocused(switching);
   } else if (type == "click") {
     p.presenter.buttonClicked(

@@ -50,7 +50,6 @@ AboutWindow::AboutWindow(WindowHost& host, HINSTANCE instance)
 }
 
 AboutWindow::~AboutWindow() {
-  if (isOpen()) DestroyWindow(hwnd());
   if (icon_ != nullptr) DestroyIcon(icon_);
 }
 
