@@ -1,5 +1,6 @@
 #include "forms/about_layout.h"
 
+#include "forms/program_identity.h"
 #include "sheet/utf8_text.h"
 
 namespace quorvel::forms {
@@ -22,13 +23,11 @@ constexpr bool inTabOrder() {
 }
 static_assert(inTabOrder(), "the About box's controls are listed in tab order");
 
-std::string aboutCaption(const std::string& title) {
-  return "About " + title;
-}
-
-std::string versionText(int major, int minor, int revision) {
-  return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
-         std::to_string(revision);
+AboutLoad aboutLoad() {
+  const std::string title = kTitle;
+  std::string version = "Version " + std::to_string(kVersionMajor) + "." +
+                        std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+  return {"About " + title, {{{&kLblTitle, title}, {&kLblVersion, std::move(version)}}}};
 }
 
 }  // namespace quorvel::forms

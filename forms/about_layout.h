@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "forms/colours.h"
 #include "forms/fonts.h"
@@ -80,8 +81,12 @@ struct RuleLine {
 inline constexpr RuleLine kLine1Shade{90, 5654, 2445, {128, 128, 128}, 1};
 inline constexpr RuleLine kLine1Light{105, 5654, 2460, {255, 255, 255}, 2};
 
-// What the load rule writes: "About quorvel" and "Version 1.0.0".
-[[nodiscard]] std::string aboutCaption(const std::string& title);
-[[nodiscard]] std::string versionText(int major, int minor, int revision);
+// What the load rule writes: the box's caption ("About quorvel"), and the texts the designer
+// left empty: the title and the version ("Version 1.0.0").
+struct AboutLoad {
+  std::string caption;
+  std::array<std::pair<const AboutControl*, std::string>, 2> texts;
+};
+[[nodiscard]] AboutLoad aboutLoad();
 
 }  // namespace quorvel::forms

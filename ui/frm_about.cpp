@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "forms/about_layout.h"
-#include "forms/program_identity.h"
 #include "ui/design_font.h"
 #include "ui/etched_rule.h"
 #include "ui/last_frame.h"
@@ -64,8 +63,6 @@ QWidget* frmAbout::create(const forms::AboutControl& row) {
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       label->setWordWrap(true);
       if (row.colour == forms::TextColour::Black) preferTextColour(label, Qt::black);
-      if (&row == &forms::kLblTitle) lblTitle_ = label;
-      if (&row == &forms::kLblVersion) lblVersion_ = label;
       return label;
     }
     case forms::AboutKind::Button:
@@ -84,10 +81,11 @@ QWidget* frmAbout::create(const forms::AboutControl& row) {
 }
 
 void frmAbout::Form_Load() {
-  setWindowTitle(uiText(forms::aboutCaption(forms::kTitle)));
-  lblVersion_->setText(uiText(
-      forms::versionText(forms::kVersionMajor, forms::kVersionMinor, forms::kVersionRevision)));
-  lblTitle_->setText(uiText(forms::kTitle));
+  const forms::AboutLoad load = forms::aboutLoad();
+  setWindowTitle(uiText(load.caption));
+  for (const auto& [row, text] : load.texts) {
+    findChild<QLabel*>(QLatin1String(row->name))->setText(uiText(text));
+  }
 }
 
 void frmAbout::done(int result) {

@@ -4,8 +4,6 @@
 
 #include "forms/about_layout.h"
 
-class QLabel;
-
 namespace quorvel {
 
 // The About box: title, version, description and a notice; OK closes and destroys it, System
@@ -26,9 +24,6 @@ class frmAbout : public QDialog {
   void cmdSysInfo_Click();
 
   QWidget* create(const forms::AboutControl& row);
-
-  QLabel* lblTitle_ = nullptr;
-  QLabel* lblVersion_ = nullptr;
 };
 
 }  // namespace quorvel

@@ -285,7 +285,8 @@ class PagePlatform final : public sysinfo::SysInfoPlatform {
 
 void openAbout() {
   Program& p = *program;
-  p.about = dialog(forms::aboutCaption(forms::kTitle), forms::kAboutClientArea);
+  const forms::AboutLoad load = forms::aboutLoad();
+  p.about = dialog(load.caption, forms::kAboutClientArea);
   val client = p.about["lastChild"];
   for (const forms::AboutControl* row : forms::kAboutControls) {
     val element = val::null();
@@ -304,14 +305,10 @@ void openAbout() {
     }
     element.set("id", std::string(row->name));
   }
-  // Form_Load: the caption, the version and the title.
-  document()
-      .call<val>("getElementById", std::string("lblVersion"))
-      .set("textContent",
-           forms::versionText(forms::kVersionMajor, forms::kVersionMinor, forms::kVersionRevision));
-  document()
-      .call<val>("getElementById", std::string("lblTitle"))
-      .set("textContent", std::string(forms::kTitle));
+  // Form_Load: the title and the version (the caption is the dialog's name).
+  for (const auto& [row, text] : load.texts) {
+    document().call<val>("getElementById", std::string(row->name)).set("textContent", text);
+  }
   listen(p.about, "click", "onDialogClick");
   listen(p.about, "keydown", "onDialogKey");
   listen(p.about, "close", "onAboutClose");

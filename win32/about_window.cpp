@@ -67,12 +67,9 @@ void AboutWindow::rescaled() {
 
 void AboutWindow::Form_Load() {
   ++loads_;
-  SetWindowTextW(hwnd(), wide(forms::aboutCaption(forms::kTitle)).c_str());
-  SetWindowTextW(
-      control(forms::kLblVersion.name),
-      wide(forms::versionText(forms::kVersionMajor, forms::kVersionMinor, forms::kVersionRevision))
-          .c_str());
-  SetWindowTextW(control(forms::kLblTitle.name), wide(forms::kTitle).c_str());
+  const forms::AboutLoad load = forms::aboutLoad();
+  SetWindowTextW(hwnd(), wide(load.caption).c_str());
+  for (const auto& [row, text] : load.texts) SetWindowTextW(control(row->name), wide(text).c_str());
 }
 
 void AboutWindow::bringToFront() {

@@ -31,7 +31,7 @@ TEST(Utf16Text, PositionsAndTextsAgree) {
 
 TEST(Utf16Text, MalformedTextBecomesReplacementCharacters) {
   // A lone surrogate from the toolkit, and each stray byte of the sheet's, is one character.
-  EXPECT_EQ(toUtf8(u"1\xD800z"), "1\uFFFDz");
+  EXPECT_EQ(toUtf8(u"1\xD800z\xDC00\xDC00"), "1\uFFFDz\uFFFD\uFFFD");
   EXPECT_EQ(toUtf16("1\xff\xfez"), u"1\uFFFD\uFFFDz");
   EXPECT_EQ(unitsBefore("\xff😀1", 2), 3);
   EXPECT_EQ(toUtf16("\xed\xa0\x80"), u"\uFFFD");  // an encoded surrogate is no character
