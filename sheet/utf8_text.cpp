@@ -7,19 +7,12 @@ bool isContinuation(unsigned char byte) {
   return (byte & 0xC0U) == 0x80U;
 }
 
-std::size_t expectedLength(unsigned char lead) {
-  if (lead < 0x80U) return 1;
-  if (lead >= 0xC2U && lead <= 0xDFU) return 2;
-  if (lead >= 0xE0U && lead <= 0xEFU) return 3;
-  if (lead >= 0xF0U && lead <= 0xF4U) return 4;
-  return 1;  // a stray continuation byte or an invalid lead stands alone
-}
-
 }  // namespace
 
 std::size_t charLength(std::string_view text, std::size_t at) {
-  const std::size_t expected = expectedLength(static_cast<unsigned char>(text[at]));
-  if (expected == 1 || at + expected > text.size()) return 1;
+  // A byte that starts no sequence stands alone.
+  const std::size_t expected = leadLength(static_cast<unsigned char>(text[at]));
+  if (expected <= 1 || at + expected > text.size()) return 1;
   for (std::size_t i = 1; i < expected; ++i) {
     if (!isContinuation(static_cast<unsigned char>(text[at + i]))) return 1;
   }

@@ -23,17 +23,23 @@ namespace quorvel::utf8 {
 // Removes space characters (only those) at both ends.
 [[nodiscard]] std::string trimSpaces(std::string_view text);
 
+// The length of the sequence a lead byte starts; 0 for a byte that starts none (a continuation
+// byte, or a lead that only overlong or out-of-range forms would use).
+[[nodiscard]] constexpr std::size_t leadLength(unsigned char lead) {
+  if (lead < 0x80U) return 1;
+  if (lead >= 0xC2U && lead <= 0xDFU) return 2;
+  if (lead >= 0xE0U && lead <= 0xEFU) return 3;
+  if (lead >= 0xF0U && lead <= 0xF4U) return 4;
+  return 0;
+}
+
 // Whether every byte belongs to a well-formed sequence: no overlong form, surrogate, value past
 // U+10FFFF or cut sequence. The windows' captions are checked with it when they are compiled,
 // so that every toolkit decodes them alike.
 [[nodiscard]] constexpr bool isWellFormed(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 0;
-    if (lead < 0x80U) length = 1;
-    if (lead >= 0xC2U && lead <= 0xDFU) length = 2;
-    if (lead >= 0xE0U && lead <= 0xEFU) length = 3;
-    if (lead >= 0xF0U && lead <= 0xF4U) length = 4;
+    const std::size_t length = leadLength(lead);
     if (length == 0 || at + length > text.size()) return false;
     // The second byte's range is narrower after E0 (overlong), ED (surrogates), F0 (overlong)
     // and F4 (past U+10FFFF).
