@@ -26,9 +26,7 @@ Rgb blend(Rgb from, Rgb to, double t) {
 
 Rgb searchReadable(Rgb background, Rgb from, Rgb to) {
   if (contrastRatio(from, background) >= kDisabledAim) return from;
-  if (contrastRatio(to, background) < kDisabledAim) {
-    return luminance(background) > 0.18 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
-  }
+  if (contrastRatio(to, background) < kDisabledAim) return strongestInk(background);
   double low = 0.0;
   double high = 1.0;
   for (int i = 0; i < 16; ++i) {
@@ -48,6 +46,11 @@ double contrastRatio(Rgb a, Rgb b) {
 
 Rgb readableOr(Rgb wanted, Rgb own, Rgb background) {
   return contrastRatio(wanted, background) >= kReadableContrast ? wanted : own;
+}
+
+Rgb strongestInk(Rgb background) {
+  // Black and white stand out equally on a luminance of about 0.18.
+  return luminance(background) > 0.18 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
 }
 
 Rgb readableDisabledText(Rgb background, Rgb grey, Rgb text) {

@@ -19,6 +19,9 @@ inline constexpr double kReadableContrast = 4.5;
 // A fixed text colour where it reads on the background; else the theme's own text colour.
 [[nodiscard]] Rgb readableOr(Rgb wanted, Rgb own, Rgb background);
 
+// Black or white, whichever stands out more on the background.
+[[nodiscard]] Rgb strongestInk(Rgb background);
+
 // The colour of a disabled box's text: the theme's disabled grey where it reads on the box,
 // else the colour nearest to it on the way to the normal text colour that does. Small text is
 // drawn antialiased and its thin strokes come out lighter than their colour, so the colour aims

@@ -42,6 +42,7 @@ void LongTextEditor::show(std::u16string_view text) {
   const Raised guard(placing_);
   partial_ = false;
   whole_.clear();
+  local_ = text;
   control_.setLocalText(text);
 }
 
@@ -62,11 +63,7 @@ void LongTextEditor::select(int anchor, int cursor) {
 // Shows the selection, moving the part only when the cursor is not well inside it.
 void LongTextEditor::place(int anchor, int cursor) {
   const Raised guard(placing_);
-  if (part_.follow(whole_, cursor)) {
-    control_.setLocalPart(std::u16string_view(whole_).substr(
-        static_cast<std::size_t>(part_.offset()),
-        static_cast<std::size_t>(part_.tail() - part_.offset())));
-  }
+  if (part_.follow(whole_, cursor)) control_.setLocalPart(held());
   anchor_ = anchor;
   control_.setLocalSelection(part_.toLocal(anchor), cursor - part_.offset());
 }
@@ -78,9 +75,19 @@ void LongTextEditor::cursorMoved() {
   if (!part_.holds(at, static_cast<int>(whole_.size()))) place(anchor_, at);
 }
 
+std::u16string_view LongTextEditor::held() const {
+  if (!partial_) return local_;
+  return std::u16string_view(whole_).substr(
+      static_cast<std::size_t>(part_.offset()),
+      static_cast<std::size_t>(part_.tail() - part_.offset()));
+}
+
 void LongTextEditor::controlEdited() {
   if (placing_) return;
   const std::u16string local = control_.localText();
+  // Some controls report a change for keys that change nothing (Wine's on select-all): no edit.
+  if (local == held()) return;
+  if (!partial_) local_ = local;
   const auto [localAnchor, localCursor] = control_.localSelection();
   if (partial_) {
     // The control changed its part only; the rest of the text stands as it was.

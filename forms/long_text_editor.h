@@ -78,10 +78,13 @@ class LongTextEditor {
   [[nodiscard]] int offset() const { return partial_ ? part_.offset() : 0; }
   void hold(std::u16string text);
   void place(int anchor, int cursor);
+  // What the control holds, as far as this editor wrote it or last saw it edited.
+  [[nodiscard]] std::u16string_view held() const;
 
   TextControl& control_;
   bool partial_ = false;  // whether whole_ holds the text and the control only a part of it
   std::u16string whole_;
+  std::u16string local_;  // the control's whole text, while it holds all of it
   TextPart part_;         // which part of whole_ the control holds
   int anchor_ = 0;        // the selection's anchor in whole_, which may lie outside the part
   bool placing_ = false;  // the control's text or selection is being written from here

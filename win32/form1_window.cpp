@@ -1,5 +1,8 @@
 #include "win32/form1_window.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
 #include <cstring>
 #include <optional>
 #include <stdexcept>
@@ -24,6 +27,26 @@ constexpr int kNameIds = 4000;
 
 int fieldId(Field field) {
   return kFieldIds + static_cast<int>(field);
+}
+
+// The ink of an enabled button's caption on the face drawn beneath it: the theme's text colour
+// where a visual style drew the face, else the system's, and black or white where that one does
+// not read there (a visual style's light face under dark system colours, say).
+COLORREF captionInk(HWND button, HDC dc, const RECT& client, UINT itemState) {
+  COLORREF wanted = GetSysColor(COLOR_BTNTEXT);
+  if (HTHEME theme = GetWindowTheme(button)) {
+    const int state = (itemState & CDIS_SELECTED) != 0 ? PBS_PRESSED
+                      : (itemState & CDIS_HOT) != 0    ? PBS_HOT
+                                                       : PBS_NORMAL;
+    COLORREF themed = 0;
+    if (SUCCEEDED(GetThemeColor(theme, BP_PUSHBUTTON, state, TMT_TEXTCOLOR, &themed))) {
+      wanted = themed;
+    }
+  }
+  // The face as drawn: nothing is drawn over it yet.
+  COLORREF face = GetPixel(dc, client.right / 2, client.bottom / 2);
+  if (face == CLR_INVALID) face = GetSysColor(COLOR_BTNFACE);
+  return colour(forms::readableOr(rgb(wanted), forms::strongestInk(rgb(face)), rgb(face)));
 }
 
 }  // namespace
@@ -199,7 +222,8 @@ LRESULT Form1Window::drawButtonCaption(const NMCUSTOMDRAW& draw) const {
   text.top += (room.bottom - room.top - need.bottom) / 2;
   text.bottom = text.top + need.bottom;
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(IsWindowEnabled(button) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  SetTextColor(dc, IsWindowEnabled(button) ? captionInk(button, dc, client, draw.uItemState)
+                                           : GetSysColor(COLOR_GRAYTEXT));
   DrawTextW(dc, caption.c_str(), -1, &text, DT_WORDBREAK | DT_CENTER);
   SelectObject(dc, old);
   const bool cuesHidden = (SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;

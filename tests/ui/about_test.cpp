@@ -97,7 +97,7 @@ class AboutTest : public quorvel::testing::WindowTest {
       if (kind == QLatin1String("junk")) {
         file.write("not a program\n");
       } else {  // records its process, its argument count and its own path, then stays a while
-        file.write(QStringLiteral("#!/bin/sh\necho \"$$ $# $0\" > '%1'\nexec '%2' 30\n")
+        file.write(QStringLiteral("#!/bin/sh\necho \"$$ $# $0\" > '%1'\nexec '%2' 300\n")
                        .arg(mark, sleep)
                        .toUtf8());
       }
@@ -131,7 +131,7 @@ class AboutTest : public quorvel::testing::WindowTest {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
     }
     // A shortcut presses its button a moment later.
-    QTRY_VERIFY(!shown.isEmpty() || QFile::exists(mark));
+    QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty() || QFile::exists(mark), 60000);
     qputenv("PATH", searchPath);
     quorvel::setMessageFunction(previous);
 
@@ -143,7 +143,7 @@ class AboutTest : public quorvel::testing::WindowTest {
     }
     QCOMPARE(shown, QStringList{});
     QString record;
-    QTRY_VERIFY((record = readAll(mark)).endsWith('\n'));
+    QTRY_VERIFY_WITH_TIMEOUT((record = readAll(mark)).endsWith('\n'), 60000);
     const QStringList fields = record.trimmed().split(' ');
     QCOMPARE(fields.mid(1), (QStringList{"0", dir.filePath(started)}));  // no arguments
     const pid_t program = fields.front().toInt();

@@ -12,11 +12,14 @@ namespace quorvel::testing {
 // Waits until the window is the active one. A Wayland client cannot activate its own windows:
 // the compositor activates a window when it maps it or when the user picks it, so there the wait
 // is for the compositor.
+// The deadline is for a loaded machine; a window that does come costs only its own wait.
 inline bool waitUntilActive(QWidget* window) {
+  constexpr int kDeadline = 60000;
   if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window->window(); });
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window->window(); },
+                           kDeadline);
   }
-  return QTest::qWaitForWindowActive(window);
+  return QTest::qWaitForWindowActive(window, kDeadline);
 }
 
 // Opens a fresh main window, active, and drives it the way a user does: keys go to whatever

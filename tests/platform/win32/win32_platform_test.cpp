@@ -109,7 +109,7 @@ TEST(Win32SysInfo, StartsExactlyTheToolTheRegistryNames) {
   RegCloseKey(createKeyWith("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder));
   CountingPlatform platform;
   StartSysInfo(platform.native, "quorvel");
-  for (int waited = 0; waited < 20000 && !exists(tool + ".ran"); waited += 50) Sleep(50);
+  for (int waited = 0; waited < 60000 && !exists(tool + ".ran"); waited += 50) Sleep(50);
   EXPECT_TRUE(exists(tool + ".ran"));
   EXPECT_FALSE(exists(decoy + ".ran"));
   EXPECT_EQ(platform.messages, 0);
