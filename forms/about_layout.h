@@ -66,6 +66,14 @@ inline constexpr AboutControl kCmdSysInfo{
     "cmdSysInfo",      AboutKind::Button, {4260, 3075, 1245, 345}, 2, "&System Info...",  // Alt+S
     TextColour::Theme, ButtonRole::None,  "System Info..."};
 
+// The key that presses a button together with Alt: the character after its caption's "&".
+[[nodiscard]] constexpr char accessKeyOf(const char* caption) {
+  for (; caption != nullptr && *caption != '\0'; ++caption) {
+    if (caption[0] == '&' && caption[1] != '\0') return caption[1];
+  }
+  return '\0';
+}
+
 // Every control, in tab order: OK holds the focus when the box opens. Every control is drawn in
 // the dialog face.
 inline constexpr std::array<const AboutControl*, 7> kAboutControls{

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program's icon: four octet blocks in a row on a blue tile, with the dots between
 them and a bar under the first three for the subnet mask. Writes the SVG source, the PNG sizes
-for Linux and the Windows icon group (32x32 monochrome, 32x32 and 16x16 in 16 colours).
+for Linux and the web app (with its maskable variant) and the Windows icon group (32x32
+monochrome, 32x32 and 16x16 in 16 colours).
 
 Uses the Python standard library only. Run from anywhere: python3 icons/generate.py
 """
@@ -34,6 +35,12 @@ DRAWING_16 = [
     (AQUA, 4, 7, 5, 9), (AQUA, 7, 7, 8, 9), (AQUA, 10, 7, 11, 9),
     (AQUA, 2, 11, 10, 13), (SILVER, 11, 11, 14, 13),
 ]
+
+# For a launcher that cuts the icon to its own shape: the tile fills the whole square, and the
+# blocks, half as large again, keep within the middle circle that every shape leaves whole.
+DRAWING_MASKABLE = [(BLUE, 0, 0, 64, 64)] + [
+    (colour, x0 * 3 // 2 + 8, y0 * 3 // 2 + 8, x1 * 3 // 2 + 8, y1 * 3 // 2 + 8)
+    for colour, x0, y0, x1, y1 in DRAWING_32[2:]]
 
 
 def raster(drawing, grid, scale):
@@ -137,8 +144,10 @@ def main():
     write("quorvel.svg", svg(DRAWING_32, 32))
     for size, drawing, grid in [(16, DRAWING_16, 16), (32, DRAWING_32, 32), (48, DRAWING_16, 16),
                                 (64, DRAWING_32, 32), (128, DRAWING_32, 32),
-                                (256, DRAWING_32, 32)]:
+                                (192, DRAWING_32, 32), (256, DRAWING_32, 32),
+                                (512, DRAWING_32, 32)]:
         write(f"png/quorvel-{size}.png", png(raster(drawing, grid, size // grid)))
+    write("png/quorvel-maskable-512.png", png(raster(DRAWING_MASKABLE, 64, 512 // 64)))
     write("quorvel.ico", ico([(raster(DRAWING_32, 32, 1), 1), (raster(DRAWING_32, 32, 1), 4),
                               (raster(DRAWING_16, 16, 1), 4)]))
 

@@ -2,21 +2,18 @@
 // answer for. Controls are found as a screen reader finds them, by role and accessible name.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
+import { failOnErrors, launchOptions, site } from './chromium.mjs';
 
-const site = process.env.QUORVEL_SITE ??
-  fileURLToPath(new URL('../../build-web/site/index.html', import.meta.url));
 let browser;
 before(async () => {
-  browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
-                                    args: ['--no-sandbox', '--disable-gpu'] });
+  browser = await chromium.launch(launchOptions);
 });
 after(() => browser.close());
 
 async function open(options = {}) {
   const page = await browser.newPage(options);
-  page.on('pageerror', (error) => assert.fail(error.message));
+  failOnErrors(page);
   await page.goto(`file://${site}`);
   await page.getByRole('textbox', { name: 'IP octet 1, decimal' }).waitFor();
   return page;
@@ -90,7 +87,12 @@ test('the About box: one at a time, OK by Enter or Escape, Alt+S says there is n
     await page.getByRole('button', { name: 'About This Program' }).click();
     assert.equal(await about.count(), 1);
     assert.deepEqual((await focused(page))[0], 'OK');
-    assert.match(await about.innerText(), /quorvel\s+Version 1\.0\.0/);
+    // Every row of the box's table that a reader meets: the texts, the rule and the buttons.
+    for (const text of [/quorvel\s+Version 1\.0\.0/, /I hope this program/, /Provided as is/]) {
+      assert.match(await about.innerText(), text);
+    }
+    assert.equal(await about.getByRole('separator').count(), 1);
+    assert.deepEqual(await about.getByRole('button').allInnerTexts(), ['OK', 'System Info...']);
     await page.keyboard.press(closes);
     assert.equal(await about.count(), 0);
   }
