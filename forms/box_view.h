@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "forms/utf16_text.h"
+
 namespace quorvel::forms {
 
 // One text box of a window, as the presenter drives it. Texts and positions are in UTF-16 units
@@ -14,6 +16,8 @@ class BoxView {
   virtual ~BoxView() = default;
 
   virtual void showText(std::u16string_view text) = 0;
+  // The same text as the sheet keeps it; a box whose toolkit takes UTF-8 spares the conversion.
+  virtual void showUtf8(std::string_view text) { showText(toUtf16(text)); }
   [[nodiscard]] virtual int anchor() const = 0;  // the selection's fixed end; the cursor if none
   [[nodiscard]] virtual int cursor() const = 0;
   virtual void select(int anchor, int cursor) = 0;

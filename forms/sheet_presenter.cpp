@@ -18,11 +18,15 @@ BoxView& SheetPresenter::view(Field f) {
 }
 
 void SheetPresenter::edited(Field field, std::u16string_view text, int cursor) {
+  edited(field, toUtf8(text), cursor);
+}
+
+void SheetPresenter::edited(Field field, std::string text, int cursor) {
   if (pushing_) return;
-  std::string utf8 = toUtf8(text);
-  shown_[indexOf(field)] = utf8;
+  const int characters = charactersBefore(text, cursor);
+  shown_[indexOf(field)] = text;
   written_[indexOf(field)] = true;
-  sheet_.edit(field, std::move(utf8), charactersIn(text, cursor));
+  sheet_.edit(field, std::move(text), characters);
   refresh();
 }
 
@@ -100,7 +104,7 @@ void SheetPresenter::pushText(Field f) {
   if (written_[indexOf(f)] && shown == text) return;
   shown = text;
   written_[indexOf(f)] = true;
-  view(f).showText(toUtf16(text));
+  view(f).showUtf8(text);
   pushSelection(f);
 }
 

@@ -21,6 +21,8 @@ class SheetPresenter {
 
   // The user changed a box's text; the cursor is where the edit left it (UTF-16 units).
   void edited(Field field, std::u16string_view text, int cursor);
+  // The same, with the text in UTF-8, as a toolkit that has it so hands it over.
+  void edited(Field field, std::string text, int cursor);
   // A box or a button took the focus. A switch between windows is no focus move of the sheet.
   void focusEntered(Field field, bool windowSwitch);
   void buttonFocused(bool windowSwitch);

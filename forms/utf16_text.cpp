@@ -107,4 +107,15 @@ int unitsBefore(std::string_view text, int characters) {
   return units;
 }
 
+int charactersBefore(std::string_view text, int units) {
+  int characters = 0;
+  std::size_t at = 0;
+  for (int seen = 0; seen < units && at < text.size(); ++characters) {
+    const std::size_t length = utf8::charLength(text, at);
+    seen += length == 4 ? 2 : 1;
+    at += length;
+  }
+  return characters;
+}
+
 }  // namespace quorvel::forms

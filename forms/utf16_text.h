@@ -17,5 +17,7 @@ namespace quorvel::forms {
 [[nodiscard]] int charactersIn(std::u16string_view text, int units);
 // UTF-16 units before character `characters` of a UTF-8 text (its whole length if beyond).
 [[nodiscard]] int unitsBefore(std::string_view text, int characters);
+// Characters in the first `units` UTF-16 units of a UTF-8 text; a pair is one character.
+[[nodiscard]] int charactersBefore(std::string_view text, int units);
 
 }  // namespace quorvel::forms

@@ -1,8 +1,15 @@
 cmake_minimum_required(VERSION 3.25)
 # Writes the self-contained page: the template with the program's script (its WebAssembly inside)
-# and the icon in place. Run with -DTEMPLATE= -DSCRIPT= -DICON= -DTITLE= -DOUTPUT=.
+# and the icon in place, Form1's HTML (what the prerender program prints, run under node) and the
+# page's own script. Run with -DTEMPLATE= -DSCRIPT= -DICON= -DPRERENDER= -DGLUE= -DTITLE= -DOUTPUT=.
 file(READ "${TEMPLATE}" page)
 file(READ "${SCRIPT}" script)
+execute_process(COMMAND node "${PRERENDER}" OUTPUT_VARIABLE form1 COMMAND_ERROR_IS_FATAL ANY)
+file(READ "${GLUE}" glue)
+# The program's script sits in the page as text until it runs: nothing in it may end that text.
+if(script MATCHES "</script")
+  message(FATAL_ERROR "the program's script holds </script")
+endif()
 file(READ "${ICON}" icon HEX)
 # The icon as base64, which CMake has no command for.
 set(alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
@@ -28,5 +35,7 @@ elseif(chunk_length EQUAL 4)
 endif()
 string(REPLACE "@TITLE@" "${TITLE}" page "${page}")
 string(REPLACE "@ICON@" "${base64}" page "${page}")
+string(REPLACE "@FORM1@" "${form1}" page "${page}")
+string(REPLACE "@GLUE@" "${glue}" page "${page}")
 string(REPLACE "@SCRIPT@" "${script}" page "${page}")
 file(WRITE "${OUTPUT}" "${page}")

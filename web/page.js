@@ -1,0 +1,194 @@
+// The page's side of the program. Form1 is in the page from the start; the program, in
+// WebAssembly, takes it over once it is there. Every event goes to it in one call, and what it
+// answers (web/batch.h) is carried out here in one go, with plain DOM calls. Events that come
+// before the program are kept, and handed over in order once it is there.
+"use strict";
+(() => {
+  const root = document.getElementById("program");
+  const form1 = document.getElementById("Form1");
+  const boxes = [];  // by field number
+  for (const box of form1.querySelectorAll("[data-field]")) boxes[Number(box.dataset.field)] = box;
+  const fieldOf = (element) => Number(element.dataset?.field ?? 0);
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  let program = null;    // the WebAssembly module, once there
+  const waiting = [];    // calls made before then
+  let applying = false;  // the program's own writes are under way: their events are no user's
+  let away = false;      // the page lost the focus to another window
+  let pressing = null;   // the box a press (mouse, finger or pen) is bringing the focus to
+
+  const text = (at, length) => {
+    const bytes = program.HEAPU8;
+    if (length > 32) return decoder.decode(bytes.subarray(at, at + length));
+    let ascii = "";
+    for (let i = at; i < at + length; ++i) {
+      if (bytes[i] > 127) return decoder.decode(bytes.subarray(at, at + length));
+      ascii += String.fromCharCode(bytes[i]);
+    }
+    return ascii;
+  };
+
+  function openDialog(html) {
+    root.insertAdjacentHTML("beforeend", html);
+    const dialog = root.lastElementChild;
+    dialog.querySelector("img")?.setAttribute("src", document.querySelector("link[rel=icon]").href);
+    dialog.addEventListener("click", onDialogClick);
+    dialog.addEventListener("keydown", onDialogKey);
+    dialog.addEventListener("close", onDialogClose);
+    dialog.showModal();
+    dialog.querySelector("[data-action=close]").focus();
+  }
+
+  // Carries out a batch: Text box offset length, Select box start end backward, Show box on,
+  // Enable box on, Focus box, Blur box, Dialog offset length, End offset length.
+  function apply(outbox) {
+    const words = program.HEAP32;
+    const at = outbox >> 2;
+    const start = words[at] >> 2;
+    const end = start + words[at + 1];
+    const bytes = words[at + 2];
+    applying = true;
+    try {
+      for (let i = start; i < end;) {
+        const box = boxes[words[i + 1]];
+        switch (words[i]) {
+          case 1: box.value = text(bytes + words[i + 2], words[i + 3]); i += 4; break;
+          case 2:
+            box.setSelectionRange(words[i + 2], words[i + 3], words[i + 4] ? "backward" : "forward");
+            i += 5;
+            break;
+          case 3: box.hidden = !words[i + 2]; i += 3; break;
+          case 4: box.disabled = !words[i + 2]; i += 3; break;
+          case 5: box.focus(); i += 2; break;
+          case 6: box.blur(); i += 2; break;
+          case 7: openDialog(text(bytes + words[i + 1], words[i + 2])); i += 3; break;
+          default: root.innerHTML = text(bytes + words[i + 1], words[i + 2]); i = end;
+        }
+      }
+    } finally {
+      applying = false;
+    }
+  }
+
+  // Hands a call to the program with the page's focus as it is now, or keeps it until it is there.
+  function send(call) {
+    if (!program) {
+      waiting.push(call);
+      return;
+    }
+    const focused = document.activeElement;
+    const field = fieldOf(focused);
+    const backward = field > 0 && focused.selectionDirection === "backward";
+    program._qvFocusIs(field, field > 0 ? focused[backward ? "selectionEnd" : "selectionStart"] : 0,
+                         field > 0 ? focused[backward ? "selectionStart" : "selectionEnd"] : 0);
+    apply(call());
+  }
+
+  // Tab and Shift+Tab wrap around the window's tab stops, as in a desktop window, rather than
+  // leave the page for the browser's own controls.
+  function wrapTab(event) {
+    if (event.key !== "Tab" || event.altKey || event.ctrlKey) return;
+    const stops = form1.querySelectorAll('[tabindex="0"]:not(:disabled):not([hidden])');
+    if (stops.length === 0) return;
+    if (event.target !== stops[event.shiftKey ? 0 : stops.length - 1]) return;
+    event.preventDefault();
+    stops[event.shiftKey ? stops.length - 1 : 0].focus();
+  }
+
+  function onFormEvent(event) {
+    if (applying) return;
+    const target = event.target;
+    const field = fieldOf(target);
+    const button = Number(target.dataset?.button ?? 0);
+    switch (event.type) {
+      case "keydown": wrapTab(event); return;
+      case "mousedown":
+        // A press on the window's face leaves the focus where it is, as on the desktop.
+        if (!(field > 0 && !target.disabled) && button === 0) event.preventDefault();
+        return;
+      case "pointerdown":
+        // The press that brings the focus also moves the caret, a finger's after the pointer's
+        // events: the sheet's selection wins once the press has become a click.
+        pressing = field > 0 && document.activeElement !== target ? target : null;
+        return;
+      case "focusin": {
+        // A focus that comes back with the page's window is no focus move of the sheet.
+        const windowSwitch = away ? 1 : 0;
+        away = false;
+        if (field > 0 || button > 0) send(() => program._qvFocusEntered(field, windowSwitch));
+        return;
+      }
+      case "input": {
+        const value = target.value;
+        const cursor = target.selectionDirection === "backward" ? target.selectionStart
+                                                                : target.selectionEnd;
+        send(() => {
+          const room = value.length * 3;
+          const buffer = program._qvTextBuffer(room);
+          const { written } = encoder.encodeInto(value, program.HEAPU8.subarray(buffer, buffer + room));
+          return program._qvEdited(field, written, cursor);
+        });
+        return;
+      }
+      case "click":
+        if (button > 0) {
+          send(() => program._qvButtonClicked(button));
+        } else if (field > 0 && pressing === target) {
+          pressing = null;
+          if (document.activeElement === target) send(() => program._qvClickSettled(field));
+        }
+        return;
+    }
+  }
+
+  function onDialogClick(event) {
+    const action = event.target.dataset?.action;
+    if (action === "close") event.target.closest("dialog").close();
+    if (action === "sysinfo") send(() => program._qvSysInfo());
+  }
+
+  // The program says which button a key presses; the browser's own access keys differ.
+  function onDialogKey(event) {
+    const key = event.key === "Enter" ? 13 : event.key.length === 1 ? event.key.charCodeAt(0) : 0;
+    if (key === 0 || event.ctrlKey || (key !== 13 && !event.altKey)) return;
+    const dialog = event.currentTarget;
+    const buttons = [...dialog.querySelectorAll("button")];
+    const pressed = program._qvDialogKey(dialog.querySelector(".about") ? 1 : 0, key,
+                                           event.altKey ? 1 : 0, buttons.indexOf(event.target));
+    if (pressed < 0) return;
+    event.preventDefault();
+    buttons[pressed].click();
+  }
+
+  function onDialogClose(event) {
+    const about = event.target.querySelector(".about") !== null;
+    event.target.remove();
+    if (about) send(() => program._qvAboutClosed());
+  }
+
+  // The disabled boxes' text: the scheme's grey, made readable on their background.
+  function followColourScheme() {
+    const probe = form1.appendChild(document.createElement("span"));
+    probe.style.color = "GrayText";
+    const colour = (element, property) => getComputedStyle(element)[property].match(/\d+/g)
+      .slice(0, 3).reduce((packed, part) => (packed << 8) | Number(part), 0);
+    const readable = program._qvDisabledText(colour(form1, "backgroundColor"),
+                                                colour(probe, "color"), colour(form1, "color"));
+    probe.remove();
+    form1.style.setProperty("--disabled-text", `#${readable.toString(16).padStart(6, "0")}`);
+  }
+
+  for (const type of ["input", "focusin", "pointerdown", "mousedown", "click", "keydown"]) {
+    form1.addEventListener(type, onFormEvent);
+  }
+  window.addEventListener("blur", () => { away = true; });
+
+  // The program itself, once the window has been painted.
+  window.quorvelAttach = (module) => {
+    program = module;
+    apply(program._qvStart());
+    followColourScheme();
+    matchMedia("(prefers-color-scheme: dark)").addEventListener("change", followColourScheme);
+    for (const call of waiting.splice(0)) send(call);
+  };
+})();
