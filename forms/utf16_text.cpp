@@ -1,5 +1,7 @@
 #include "forms/utf16_text.h"
 
+#include <algorithm>
+
 #include "sheet/utf8_text.h"
 
 namespace quorvel::forms {
@@ -99,10 +101,18 @@ int charactersIn(std::u16string_view text, int units) {
 int unitsBefore(std::string_view text, int characters) {
   int units = 0;
   std::size_t at = 0;
-  for (int n = 0; n < characters && at < text.size(); ++n) {
+  for (int n = 0; n < characters && at < text.size();) {
+    // A run of ASCII is a unit a character.
+    const int ascii =
+        static_cast<int>(std::min<std::size_t>(utf8::asciiRun(text, at), characters - n));
+    n += ascii;
+    units += ascii;
+    at += static_cast<std::size_t>(ascii);
+    if (n == characters || at == text.size()) break;
     const std::size_t length = utf8::charLength(text, at);
     units += length == 4 ? 2 : 1;
     at += length;
+    ++n;
   }
   return units;
 }
@@ -110,10 +120,17 @@ int unitsBefore(std::string_view text, int characters) {
 int charactersBefore(std::string_view text, int units) {
   int characters = 0;
   std::size_t at = 0;
-  for (int seen = 0; seen < units && at < text.size(); ++characters) {
+  for (int seen = 0; seen < units && at < text.size();) {
+    const int ascii =
+        static_cast<int>(std::min<std::size_t>(utf8::asciiRun(text, at), units - seen));
+    seen += ascii;
+    characters += ascii;
+    at += static_cast<std::size_t>(ascii);
+    if (seen == units || at == text.size()) break;
     const std::size_t length = utf8::charLength(text, at);
     seen += length == 4 ? 2 : 1;
     at += length;
+    ++characters;
   }
   return characters;
 }

@@ -56,6 +56,26 @@ Decimal shortest(double value) {
 }  // namespace
 
 double nearest(const std::string& scientific) {
+  // Up to 15 digits are a whole double exactly, and so are the powers of ten up to 10^22: one
+  // multiplication or division of the two rounds once, to the nearest. The library's reading
+  // is exact too, but slow where it computes in a wider type in software (the browser's).
+  constexpr int kExactDigits = 15;
+  constexpr int kExactPower = 22;
+  const std::size_t e = scientific.find('e');
+  if (e > 0 && e <= kExactDigits && e + 1 < scientific.size() && scientific.size() - e <= 4) {
+    double whole = 0.0;
+    std::size_t i = 0;
+    for (; i < e && scientific[i] >= '0' && scientific[i] <= '9'; ++i) {
+      whole = whole * 10 + (scientific[i] - '0');
+    }
+    char* end = nullptr;
+    const long power = std::strtol(scientific.c_str() + e + 1, &end, 10);
+    if (i == e && *end == '\0' && power >= -kExactPower && power <= kExactPower) {
+      double ten = 1.0;
+      for (long p = 0; p < std::labs(power); ++p) ten *= 10;  // exact up to 10^22
+      return power < 0 ? whole / ten : whole * ten;
+    }
+  }
   return std::strtod(scientific.c_str(), nullptr);
 }
 
@@ -63,6 +83,10 @@ std::string shortestFixed(double value) {
   // A whole number: every digit of it, as printf gives them exactly. Below 2^53 no fewer digits
   // read back as it; from there on every double is whole.
   if (value == std::trunc(value)) {
+    // Within a 64-bit integer the integer's own digits, without the slow printing of doubles.
+    if (std::fabs(value) < 0x1p63 && !(value == 0 && std::signbit(value))) {
+      return std::to_string(static_cast<long long>(value));
+    }
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.0f", value);
     return buffer;

@@ -1,5 +1,9 @@
 #include "sheet/utf8_text.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 namespace quorvel::utf8 {
 namespace {
 
@@ -19,15 +23,41 @@ std::size_t charLength(std::string_view text, std::size_t at) {
   return expected;
 }
 
+std::size_t asciiRun(std::string_view text, std::size_t at) {
+  std::size_t end = at;
+  for (std::uint64_t word = 0; end + sizeof word <= text.size(); end += sizeof word) {
+    std::memcpy(&word, text.data() + end, sizeof word);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+  }
+  while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80U) ++end;
+  return end - at;
+}
+
 std::size_t charCount(std::string_view text) {
   std::size_t count = 0;
-  for (std::size_t at = 0; at < text.size(); at += charLength(text, at)) ++count;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t ascii = asciiRun(text, at);
+    count += ascii;
+    at += ascii;
+    if (at < text.size()) {
+      at += charLength(text, at);
+      ++count;
+    }
+  }
   return count;
 }
 
 std::size_t byteOffset(std::string_view text, std::size_t index) {
   std::size_t at = 0;
-  for (std::size_t i = 0; i < index && at < text.size(); ++i) at += charLength(text, at);
+  for (std::size_t i = 0; i < index && at < text.size();) {
+    const std::size_t ascii = std::min(asciiRun(text, at), index - i);
+    i += ascii;
+    at += ascii;
+    if (i < index && at < text.size()) {
+      at += charLength(text, at);
+      ++i;
+    }
+  }
   return at;
 }
 

@@ -13,6 +13,9 @@ namespace quorvel::utf8 {
 [[nodiscard]] std::size_t charLength(std::string_view text, std::size_t at);
 
 [[nodiscard]] std::size_t charCount(std::string_view text);
+// How many bytes from `at` on are below 0x80, each a character of its own. Long texts are mostly
+// digits: the walks over them skip such runs eight bytes at a time.
+[[nodiscard]] std::size_t asciiRun(std::string_view text, std::size_t at);
 
 // Byte offset of character `index`; the text's size when index is at or past its end.
 [[nodiscard]] std::size_t byteOffset(std::string_view text, std::size_t index);

@@ -84,6 +84,30 @@
     apply(call());
   }
 
+  // The user changed a box's text: it goes to the program once, as UTF-8 in its memory. A short
+  // text of ASCII, as typing makes, is copied byte by byte.
+  let buffer = 0;
+  let room = 0;
+  function edited(field, value, cursor) {
+    send(() => {
+      if (value.length * 3 > room) {
+        room = Math.max(value.length * 3, 256);
+        buffer = program._qvTextBuffer(room);
+      }
+      const bytes = program.HEAPU8;
+      let written = 0;
+      while (written < value.length && written < 16) {
+        const unit = value.charCodeAt(written);
+        if (unit > 127) break;
+        bytes[buffer + written++] = unit;
+      }
+      if (written < value.length) {
+        written = encoder.encodeInto(value, bytes.subarray(buffer, buffer + room)).written;
+      }
+      return program._qvEdited(field, written, cursor);
+    });
+  }
+
   // Tab and Shift+Tab wrap around the window's tab stops, as in a desktop window, rather than
   // leave the page for the browser's own controls.
   function wrapTab(event) {
@@ -118,16 +142,23 @@
         if (field > 0 || button > 0) send(() => program._qvFocusEntered(field, windowSwitch));
         return;
       }
-      case "input": {
-        const value = target.value;
-        const cursor = target.selectionDirection === "backward" ? target.selectionStart
-                                                                : target.selectionEnd;
-        send(() => {
-          const room = value.length * 3;
-          const buffer = program._qvTextBuffer(room);
-          const { written } = encoder.encodeInto(value, program.HEAPU8.subarray(buffer, buffer + room));
-          return program._qvEdited(field, written, cursor);
-        });
+      case "input":
+        edited(field, target.value,
+               target.selectionDirection === "backward" ? target.selectionStart : target.selectionEnd);
+        return;
+      case "paste": {
+        // A paste goes in as the value, as a script writes it: the browser's own editing takes
+        // its time over a long text. A one-line box drops line breaks, as the browser does.
+        const clip = event.clipboardData?.getData("text/plain");
+        if (field === 0 || target.readOnly || target.disabled || clip === undefined) return;
+        event.preventDefault();
+        const line = target.tagName === "INPUT" ? clip.replace(/[\r\n]/g, "") : clip;
+        const value = target.value.slice(0, target.selectionStart) + line +
+                      target.value.slice(target.selectionEnd);
+        const cursor = target.selectionStart + line.length;
+        target.value = value;  // the caret at the end
+        if (cursor < value.length) target.setSelectionRange(cursor, cursor);
+        edited(field, value, cursor);
         return;
       }
       case "click":
@@ -178,7 +209,7 @@
     form1.style.setProperty("--disabled-text", `#${readable.toString(16).padStart(6, "0")}`);
   }
 
-  for (const type of ["input", "focusin", "pointerdown", "mousedown", "click", "keydown"]) {
+  for (const type of ["input", "paste", "focusin", "pointerdown", "mousedown", "click", "keydown"]) {
     form1.addEventListener(type, onFormEvent);
   }
   window.addEventListener("blur", () => { away = true; });
@@ -187,6 +218,7 @@
   window.quorvelAttach = (module) => {
     program = module;
     apply(program._qvStart());
+    program._qvWarmUp();
     followColourScheme();
     matchMedia("(prefers-color-scheme: dark)").addEventListener("change", followColourScheme);
     for (const call of waiting.splice(0)) send(call);

@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cctype>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/about_layout.h"
 #include "forms/colours.h"
@@ -38,7 +40,7 @@ struct Program {
   Batch batch;
   BatchBox::Focus focus;
   std::array<std::unique_ptr<BatchBox>, kFieldCount> boxes;
-  std::string edited;  // where the page writes a box's edited text
+  std::vector<char> edited;  // where the page writes a box's edited text
 };
 
 std::unique_ptr<Program> program;
@@ -97,6 +99,30 @@ EMSCRIPTEN_KEEPALIVE const void* qvStart() {
   return p.batch.outbox();
 }
 
+// Runs what a keystroke runs, on a sheet of its own, once, so that the browser has compiled it
+// before the user's first keystroke rather than during it.
+EMSCRIPTEN_KEEPALIVE void qvWarmUp() {
+  using namespace quorvel;
+  AddressSheet sheet;
+  forms::SheetPresenter presenter{sheet};
+  web::Batch batch;
+  web::BatchBox::Focus focus;
+  std::array<std::unique_ptr<web::BatchBox>, kFieldCount> boxes;
+  for (const Field f : kAllFields) {
+    boxes[indexOf(f)] = std::make_unique<web::BatchBox>(f, batch, focus, sheet);
+    presenter.bind(f, *boxes[indexOf(f)]);
+  }
+  presenter.enterFirstField();
+  for (const char* typed : {"1", "200", "150", "1"}) {
+    batch.clear();
+    presenter.edited(Field::Text1, std::string(typed), static_cast<int>(std::strlen(typed)));
+  }
+  presenter.focusEntered(Field::Text23, false);
+  presenter.edited(Field::Text23, std::string("224"), 3);
+  presenter.focusEntered(Field::Text31, false);
+  presenter.edited(Field::Text32, std::string("3232235777"), 10);
+}
+
 // Before every event: the box that holds the page's focus (0: none) and its selection.
 EMSCRIPTEN_KEEPALIVE void qvFocusIs(int field, int anchor, int cursor) {
   quorvel::web::BatchBox::Focus& focus = program->focus;
@@ -107,15 +133,18 @@ EMSCRIPTEN_KEEPALIVE void qvFocusIs(int field, int anchor, int cursor) {
 
 // Room for an edited text of `bytes` UTF-8 bytes, which the page writes there.
 EMSCRIPTEN_KEEPALIVE char* qvTextBuffer(int bytes) {
-  program->edited.resize(static_cast<std::size_t>(bytes));
-  return program->edited.data();
+  std::vector<char>& buffer = program->edited;
+  // Grown, never cleared: the page writes over it.
+  if (buffer.size() < static_cast<std::size_t>(bytes))
+    buffer.resize(static_cast<std::size_t>(bytes));
+  return buffer.data();
 }
 
 // The user changed a box's text (the first `bytes` of the buffer); the cursor in UTF-16 units.
 EMSCRIPTEN_KEEPALIVE const void* qvEdited(int field, int bytes, int cursor) {
   auto& p = begin();
-  p.edited.resize(static_cast<std::size_t>(bytes));
-  p.presenter.edited(static_cast<quorvel::Field>(field), std::move(p.edited), cursor);
+  p.presenter.edited(static_cast<quorvel::Field>(field),
+                     std::string(p.edited.data(), static_cast<std::size_t>(bytes)), cursor);
   return p.batch.outbox();
 }
 
