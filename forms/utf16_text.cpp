@@ -1,6 +1,7 @@
 #include "forms/utf16_text.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "sheet/utf8_text.h"
 
@@ -98,41 +99,42 @@ int charactersIn(std::u16string_view text, int units) {
   return characters;
 }
 
-int unitsBefore(std::string_view text, int characters) {
+namespace {
+
+// A walk over a UTF-8 text until `characters` characters or `units` UTF-16 units lie behind it,
+// whichever comes first (a pair is one character of two units); both counts where it stopped.
+struct Walked {
+  int characters = 0;
   int units = 0;
+};
+Walked walk(std::string_view text, int characters, int units) {
+  Walked w;
   std::size_t at = 0;
-  for (int n = 0; n < characters && at < text.size();) {
+  while (w.characters < characters && w.units < units && at < text.size()) {
     // A run of ASCII is a unit a character.
-    const int ascii =
-        static_cast<int>(std::min<std::size_t>(utf8::asciiRun(text, at), characters - n));
-    n += ascii;
-    units += ascii;
+    const std::size_t room =
+        static_cast<std::size_t>(std::min(characters - w.characters, units - w.units));
+    const int ascii = static_cast<int>(std::min(utf8::asciiRun(text, at), room));
+    w.characters += ascii;
+    w.units += ascii;
     at += static_cast<std::size_t>(ascii);
-    if (n == characters || at == text.size()) break;
+    if (w.characters == characters || w.units == units || at == text.size()) break;
     const std::size_t length = utf8::charLength(text, at);
-    units += length == 4 ? 2 : 1;
+    ++w.characters;
+    w.units += length == 4 ? 2 : 1;
     at += length;
-    ++n;
   }
-  return units;
+  return w;
+}
+
+}  // namespace
+
+int unitsBefore(std::string_view text, int characters) {
+  return walk(text, characters, INT_MAX).units;
 }
 
 int charactersBefore(std::string_view text, int units) {
-  int characters = 0;
-  std::size_t at = 0;
-  for (int seen = 0; seen < units && at < text.size();) {
-    const int ascii =
-        static_cast<int>(std::min<std::size_t>(utf8::asciiRun(text, at), units - seen));
-    seen += ascii;
-    characters += ascii;
-    at += static_cast<std::size_t>(ascii);
-    if (seen == units || at == text.size()) break;
-    const std::size_t length = utf8::charLength(text, at);
-    seen += length == 4 ? 2 : 1;
-    at += length;
-    ++characters;
-  }
-  return characters;
+  return walk(text, INT_MAX, units).characters;
 }
 
 }  // namespace quorvel::forms
