@@ -15,6 +15,7 @@ constexpr int twipsToPixels(int twips, int dpi = kBaseDpi) {
 // A rectangle in twips from the top-left corner of a window's client area.
 struct Place {
   int left, top, width, height;
+  friend constexpr bool operator==(const Place&, const Place&) = default;
 };
 
 }  // namespace quorvel::forms

@@ -91,14 +91,6 @@ std::u16string toUtf16(std::string_view text) {
   return out;
 }
 
-int charactersIn(std::u16string_view text, int units) {
-  int characters = 0;
-  for (std::size_t i = 0; i < text.size() && i < static_cast<std::size_t>(units); ++characters) {
-    i += (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1])) ? 2 : 1;
-  }
-  return characters;
-}
-
 namespace {
 
 // A walk over a UTF-8 text until `characters` characters or `units` UTF-16 units lie behind it,

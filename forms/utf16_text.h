@@ -13,8 +13,6 @@ namespace quorvel::forms {
 // one character.
 [[nodiscard]] std::u16string toUtf16(std::string_view text);
 
-// Characters in the first `units` UTF-16 units of the text; a pair is one character.
-[[nodiscard]] int charactersIn(std::u16string_view text, int units);
 // UTF-16 units before character `characters` of a UTF-8 text (its whole length if beyond).
 [[nodiscard]] int unitsBefore(std::string_view text, int characters);
 // Characters in the first `units` UTF-16 units of a UTF-8 text; a pair is one character.

@@ -10,11 +10,7 @@ namespace {
 // the number's two boxes share theirs as they share their place.
 std::string areaOf(const forms::FieldControl& box) {
   for (const forms::FieldControl& row : forms::form1Fields()) {
-    const forms::Place& a = row.place;
-    const forms::Place& b = box.place;
-    if (a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height) {
-      return forms::fieldName(row.field);
-    }
+    if (row.place == box.place) return forms::fieldName(row.field);
   }
   return forms::fieldName(box.field);
 }

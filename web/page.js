@@ -70,6 +70,10 @@
     }
   }
 
+  // A box's selection as the program counts it: its fixed end, then the cursor.
+  const ends = (box) => box.selectionDirection === "backward"
+    ? [box.selectionEnd, box.selectionStart] : [box.selectionStart, box.selectionEnd];
+
   // Hands a call to the program with the page's focus as it is now, or keeps it until it is there.
   function send(call) {
     if (!program) {
@@ -78,9 +82,8 @@
     }
     const focused = document.activeElement;
     const field = fieldOf(focused);
-    const backward = field > 0 && focused.selectionDirection === "backward";
-    program._qvFocusIs(field, field > 0 ? focused[backward ? "selectionEnd" : "selectionStart"] : 0,
-                         field > 0 ? focused[backward ? "selectionStart" : "selectionEnd"] : 0);
+    const [anchor, cursor] = field > 0 ? ends(focused) : [0, 0];
+    program._qvFocusIs(field, anchor, cursor);
     apply(call());
   }
 
@@ -143,8 +146,7 @@
         return;
       }
       case "input":
-        edited(field, target.value,
-               target.selectionDirection === "backward" ? target.selectionStart : target.selectionEnd);
+        edited(field, target.value, ends(target)[1]);
         return;
       case "paste": {
         // A paste goes in as the value, as a script writes it: the browser's own editing takes

@@ -102,19 +102,12 @@ EMSCRIPTEN_KEEPALIVE const void* qvStart() {
 // Runs what a keystroke runs, on a sheet of its own, once, so that the browser has compiled it
 // before the user's first keystroke rather than during it.
 EMSCRIPTEN_KEEPALIVE void qvWarmUp() {
-  using namespace quorvel;
-  AddressSheet sheet;
-  forms::SheetPresenter presenter{sheet};
-  web::Batch batch;
-  web::BatchBox::Focus focus;
-  std::array<std::unique_ptr<web::BatchBox>, kFieldCount> boxes;
-  for (const Field f : kAllFields) {
-    boxes[indexOf(f)] = std::make_unique<web::BatchBox>(f, batch, focus, sheet);
-    presenter.bind(f, *boxes[indexOf(f)]);
-  }
+  using quorvel::Field;
+  quorvel::web::Program scratch;
+  auto& presenter = scratch.presenter;
   presenter.enterFirstField();
   for (const char* typed : {"1", "200", "150", "1"}) {
-    batch.clear();
+    scratch.batch.clear();
     presenter.edited(Field::Text1, std::string(typed), static_cast<int>(std::strlen(typed)));
   }
   presenter.focusEntered(Field::Text23, false);

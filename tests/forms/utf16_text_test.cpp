@@ -24,7 +24,7 @@ TEST(Utf16Text, PositionsAndTextsAgree) {
   for (const auto& c : cases) {
     EXPECT_EQ(toUtf8(c.utf16), c.utf8);
     EXPECT_EQ(toUtf16(c.utf8), c.utf16) << c.utf8;
-    EXPECT_EQ(charactersIn(c.utf16, c.units), c.characters) << c.utf8;
+    EXPECT_EQ(charactersBefore(c.utf8, c.units), c.characters) << c.utf8;
     EXPECT_EQ(unitsBefore(c.utf8, c.characters), c.units) << c.utf8;
   }
 }

@@ -208,6 +208,27 @@ TEST_F(WindowTest, AltSInTheAboutBoxSaysWhenThereIsNoTool) {
   EXPECT_EQ(owner, program_->aboutBox()->hwnd());
 }
 
+// The pixels of a control's rectangle: the face given, else the commonest one, and the ink, the
+// pixel that stands out most from that face.
+std::pair<COLORREF, COLORREF> faceAndInk(HWND control, RECT r,
+                                         std::optional<COLORREF> face = std::nullopt) {
+  std::map<COLORREF, int> counts;
+  HDC dc = GetDC(control);
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) ++counts[GetPixel(dc, x, y)];
+  }
+  ReleaseDC(control, dc);
+  const COLORREF against =
+      face.value_or(std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                      return a.second < b.second;
+                    })->first);
+  COLORREF ink = against;
+  for (const auto& [pixel, count] : counts) {
+    if (contrast(pixel, against) > contrast(ink, against)) ink = pixel;
+  }
+  return {against, ink};
+}
+
 // The About box's title, description and notice are black where black reads on the face colour,
 // else in the system's text colour, also after the system's colours change while it is open.
 TEST_F(WindowTest, TheAboutBoxTextReadsOnTheSystemColours) {
@@ -224,14 +245,7 @@ TEST_F(WindowTest, TheAboutBoxTextReadsOnTheSystemColours) {
       const HWND control = program_->aboutBox()->control(label->name);
       RECT r{};
       GetClientRect(control, &r);
-      HDC dc = GetDC(control);
-      COLORREF ink = theme[0];
-      for (int i = 0; i < r.right * r.bottom; ++i) {
-        const COLORREF pixel = GetPixel(dc, i % r.right, i / r.right);
-        if (contrast(pixel, theme[0]) > contrast(ink, theme[0])) ink = pixel;
-      }
-      ReleaseDC(control, dc);
-      EXPECT_EQ(ink, theme[2]) << label->name;
+      EXPECT_EQ(faceAndInk(control, r, theme[0]).second, theme[2]) << label->name;
     }
   }
   SetSysColors(2, ids, saved);
@@ -253,20 +267,8 @@ TEST_F(WindowTest, ButtonCaptionsReadOnTheFaceAThemeDraws) {
     RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     RECT r{};
     GetClientRect(button, &r);
-    const RECT room = buttonCaptionRoom(r, form().dpi());
-    // The face is the room's commonest colour; the caption's ink its pixel that stands out most.
-    std::map<COLORREF, int> counts;
-    HDC dc = GetDC(button);
-    for (int y = room.top; y < room.bottom; ++y) {
-      for (int x = room.left; x < room.right; ++x) ++counts[GetPixel(dc, x, y)];
-    }
-    ReleaseDC(button, dc);
-    const COLORREF face = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
-                            return a.second < b.second;
-                          })->first;
-    double best = 1.0;
-    for (const auto& [pixel, count] : counts) best = std::max(best, contrast(pixel, face));
-    EXPECT_GE(best, 4.5) << row.name;
+    const auto [face, ink] = faceAndInk(button, buttonCaptionRoom(r, form().dpi()));
+    EXPECT_GE(contrast(ink, face), 4.5) << row.name;
   }
   SetSysColors(std::size(ids), ids, saved);
 }

@@ -62,12 +62,10 @@ test('installable, offline after one visit, and updated by the second visit afte
 
   // The manifest's colours are the window's: its face, and the address banner's.
   const manifest = JSON.parse(readFileSync(join(siteA, 'manifest.webmanifest'), 'utf8'));
-  const hex = (css) => `#${css.match(/\d+/g).map((c) => Number(c).toString(16).padStart(2, '0'))
-    .join('')}`;
-  const [face, banner] = await tab.evaluate(() => [
-    getComputedStyle(document.getElementById('Form1')).backgroundColor,
-    getComputedStyle(document.querySelector('.banner')).backgroundColor]);
-  assert.deepEqual([manifest.background_color, manifest.theme_color], [hex(face), hex(banner)]);
+  assert.deepEqual([manifest.background_color, manifest.theme_color], await tab.evaluate(() =>
+    [document.getElementById('Form1'), document.querySelector('.banner')].map((e) => `#${
+      getComputedStyle(e).backgroundColor.match(/\d+/g).map((c) => Number(c).toString(16)
+        .padStart(2, '0')).join('')}`)));
 
   // Offline: the program comes back from the worker's copy, and works.
   await tab.waitForFunction(() => navigator.serviceWorker.controller !== null);
