@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
-# Writes the self-contained page: the template with the program's script (its WebAssembly inside)
-# and the icon in place, Form1's HTML (what the prerender program prints, run under node) and the
-# page's own script. Run with -DTEMPLATE= -DSCRIPT= -DICON= -DPRERENDER= -DGLUE= -DTITLE= -DOUTPUT=.
+# Writes the self-contained page: the template with the program's script, its WebAssembly and the
+# icon in place, Form1's HTML (what the prerender program prints, run under node) and the page's
+# own script. Run with -DTEMPLATE= -DSCRIPT= -DWASM= -DICON= -DPRERENDER= -DGLUE= -DTITLE=
+# -DOUTPUT=.
 file(READ "${TEMPLATE}" page)
 file(READ "${SCRIPT}" script)
 execute_process(COMMAND node "${PRERENDER}" OUTPUT_VARIABLE form1 COMMAND_ERROR_IS_FATAL ANY)
@@ -10,32 +11,17 @@ file(READ "${GLUE}" glue)
 if(script MATCHES "</script")
   message(FATAL_ERROR "the program's script holds </script")
 endif()
-file(READ "${ICON}" icon HEX)
-# The icon as base64, which CMake has no command for.
-set(alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
-string(LENGTH "${icon}" hex_length)
-set(base64 "")
-set(at 0)
-while(at LESS hex_length)
-  string(SUBSTRING "${icon}" ${at} 6 chunk)
-  string(LENGTH "${chunk}" chunk_length)
-  string(SUBSTRING "${chunk}000000" 0 6 padded)
-  math(EXPR bits "0x${padded}")
-  foreach(shift 18 12 6 0)
-    math(EXPR index "(${bits} >> ${shift}) & 63")
-    string(SUBSTRING "${alphabet}" ${index} 1 letter)
-    string(APPEND base64 "${letter}")
-  endforeach()
-  math(EXPR at "${at} + 6")
-endwhile()
-if(chunk_length EQUAL 2)
-  string(REGEX REPLACE "..$" "==" base64 "${base64}")
-elseif(chunk_length EQUAL 4)
-  string(REGEX REPLACE ".$" "=" base64 "${base64}")
-endif()
+# Binary files go in as base64; the WebAssembly gzip-compressed first, which the page undoes.
+set(base64 "process.stdout.write(require('fs').readFileSync(process.argv[1]).toString('base64'))")
+set(gzip_base64 "process.stdout.write(require('zlib').gzipSync(\
+require('fs').readFileSync(process.argv[1]), { level: 9 }).toString('base64'))")
+execute_process(COMMAND node -e "${base64}" "${ICON}" OUTPUT_VARIABLE icon COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND node -e "${gzip_base64}" "${WASM}" OUTPUT_VARIABLE wasm
+                COMMAND_ERROR_IS_FATAL ANY)
 string(REPLACE "@TITLE@" "${TITLE}" page "${page}")
-string(REPLACE "@ICON@" "${base64}" page "${page}")
+string(REPLACE "@ICON@" "${icon}" page "${page}")
 string(REPLACE "@FORM1@" "${form1}" page "${page}")
 string(REPLACE "@GLUE@" "${glue}" page "${page}")
+string(REPLACE "@WASM@" "${wasm}" page "${page}")
 string(REPLACE "@SCRIPT@" "${script}" page "${page}")
 file(WRITE "${OUTPUT}" "${page}")

@@ -6,8 +6,7 @@
 (() => {
   const root = document.getElementById("program");
   const form1 = document.getElementById("Form1");
-  const boxes = [];  // by field number
-  for (const box of form1.querySelectorAll("[data-field]")) boxes[Number(box.dataset.field)] = box;
+  const boxes = [];  // by field number, once the program is there: the first paint waits for none
   const fieldOf = (element) => Number(element.dataset?.field ?? 0);
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
@@ -218,6 +217,7 @@
 
   // The program itself, once the window has been painted.
   window.quorvelAttach = (module) => {
+    for (const box of form1.querySelectorAll("[data-field]")) boxes[Number(box.dataset.field)] = box;
     program = module;
     apply(program._qvStart());
     program._qvWarmUp();
