@@ -32,7 +32,11 @@ TEST(ToNumber, RoundsLongNumbersOnAllTheirDigits) {
            "0." + sevens, sevens.substr(0, 300) + "e-10",
            // Halfway between two doubles, and just above it by a digit far beyond the others.
            "9007199254740993." + std::string(900, '0'),
-           "9007199254740993." + std::string(900, '0') + "1"}) {
+           "9007199254740993." + std::string(900, '0') + "1",
+           // Runs of zeros and digits read eight at a time: leading, and past the kept digits.
+           std::string(1000, '0') + "12.5", "0." + std::string(330, '0') + "5",
+           "9007199254740993" + std::string(900, '0') + "1" + std::string(16, '0') + "e-917",
+           "1" + std::string(800, '0') + ":000000e-700"}) {
     EXPECT_EQ(ToNumber(text), std::strtod(text.c_str(), nullptr)) << text.substr(0, 40);
   }
   EXPECT_EQ(ToNumber(std::string(1 << 20, '9')), INFINITY);
