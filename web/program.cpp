@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/about_layout.h"
@@ -97,23 +98,6 @@ EMSCRIPTEN_KEEPALIVE const void* qvStart() {
   p.presenter.refresh();
   p.presenter.enterFirstField();
   return p.batch.outbox();
-}
-
-// Runs what a keystroke runs, on a sheet of its own, once, so that the browser has compiled it
-// before the user's first keystroke rather than during it.
-EMSCRIPTEN_KEEPALIVE void qvWarmUp() {
-  using quorvel::Field;
-  quorvel::web::Program scratch;
-  auto& presenter = scratch.presenter;
-  presenter.enterFirstField();
-  for (const char* typed : {"1", "200", "150", "1"}) {
-    scratch.batch.clear();
-    presenter.edited(Field::Text1, std::string(typed), static_cast<int>(std::strlen(typed)));
-  }
-  presenter.focusEntered(Field::Text23, false);
-  presenter.edited(Field::Text23, std::string("224"), 3);
-  presenter.focusEntered(Field::Text31, false);
-  presenter.edited(Field::Text32, std::string("3232235777"), 10);
 }
 
 // Before every event: the box that holds the page's focus (0: none) and its selection.
@@ -219,4 +203,23 @@ EMSCRIPTEN_KEEPALIVE int qvDisabledText(int background, int grey, int text) {
   return (readable.red << 16) | (readable.green << 8) | readable.blue;
 }
 
+// Runs what the first keystrokes run, through the same entries, on a program of its own: the
+// browser compiles each function at its first call, and that call is then not the user's.
+EMSCRIPTEN_KEEPALIVE void qvWarmUp() {
+  using quorvel::Field;
+  auto user = std::exchange(program, std::make_unique<quorvel::web::Program>());
+  program->presenter.enterFirstField();
+  auto type = [](Field focus, Field field, const char* text) {
+    const int bytes = static_cast<int>(std::strlen(text));
+    qvFocusIs(static_cast<int>(focus), 0, bytes);
+    std::memcpy(qvTextBuffer(bytes), text, static_cast<std::size_t>(bytes));
+    qvEdited(static_cast<int>(field), bytes, bytes);
+  };
+  for (const char* typed : {"1", "200", "150", "1"}) type(Field::Text1, Field::Text1, typed);
+  qvFocusEntered(static_cast<int>(Field::Text23), 0);
+  type(Field::Text23, Field::Text23, "224");
+  qvFocusEntered(static_cast<int>(Field::Text31), 0);
+  type(Field::Text32, Field::Text32, "3232235777");
+  program = std::move(user);
+}
 }  // extern "C"
