@@ -98,6 +98,13 @@ void SheetPresenter::refresh() {
   }
 }
 
+void SheetPresenter::boxesShowSheet() {
+  for (const Field f : kAllFields) {
+    shown_[indexOf(f)] = sheet_.text(f);
+    written_[indexOf(f)] = true;
+  }
+}
+
 void SheetPresenter::pushText(Field f) {
   const std::string& text = sheet_.text(f);
   std::string& shown = shown_[indexOf(f)];

@@ -34,6 +34,9 @@ class SheetPresenter {
 
   // Brings every box's text, flags, the focus and the holder's selection up to date.
   void refresh();
+  // The boxes already show the sheet's texts (a window drawn from the sheet as it starts): a
+  // refresh leaves them, and with them whatever the user typed there meanwhile.
+  void boxesShowSheet();
 
   // While the boxes are being written; what a toolkit reports meanwhile is its own echo.
   [[nodiscard]] bool pushing() const { return pushing_; }

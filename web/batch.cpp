@@ -32,6 +32,7 @@ BatchBox::BatchBox(Field field, Batch& batch, Focus& focus, const AddressSheet& 
     : field_(field),
       batch_(batch),
       focus_(focus),
+      end_(forms::unitsBefore(initial.text(field), INT_MAX)),
       shown_(initial.isVisible(field)),
       enabled_(initial.isEnabled(field)) {}
 

@@ -77,7 +77,7 @@ class BatchBox final : public forms::BoxView {
   Field field_;
   Batch& batch_;
   Focus& focus_;
-  int end_ = 0;  // a written text's length in UTF-16 units: the caret goes there
+  int end_;  // the text's length in UTF-16 units: a written text leaves the caret there
   bool shown_;
   bool enabled_;
 };

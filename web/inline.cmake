@@ -7,9 +7,9 @@ file(READ "${TEMPLATE}" page)
 file(READ "${SCRIPT}" script)
 execute_process(COMMAND node "${PRERENDER}" OUTPUT_VARIABLE form1 COMMAND_ERROR_IS_FATAL ANY)
 file(READ "${GLUE}" glue)
-# The program's script sits in the page as text until it runs: nothing in it may end that text.
-if(script MATCHES "</script")
-  message(FATAL_ERROR "the program's script holds </script")
+# The scripts sit in the page as text until they run: nothing in them may end that text.
+if(script MATCHES "</script" OR glue MATCHES "</script")
+  message(FATAL_ERROR "a script of the page holds </script")
 endif()
 # Binary files go in as base64; the WebAssembly gzip-compressed first, which the page undoes.
 set(base64 "process.stdout.write(require('fs').readFileSync(process.argv[1]).toString('base64'))")

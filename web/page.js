@@ -1,5 +1,5 @@
-// The page's side of the program. Form1 is in the page from the start; the program, in
-// WebAssembly, takes it over once it is there. Every event goes to it in one call, and what it
+// The page's side of the program. Form1 is in the page from the start; this script and the
+// program, in WebAssembly, take it over once it is on the screen. Every event goes to it in one call, and what it
 // answers (web/batch.h) is carried out here in one go, with plain DOM calls. Events that come
 // before the program are kept, and handed over in order once it is there.
 "use strict";
@@ -215,8 +215,8 @@
   }
   window.addEventListener("blur", () => { away = true; });
 
-  // The program itself, once the window has been painted.
-  window.quorvelAttach = (module) => {
+  // The program itself.
+  function attach(module) {
     for (const box of form1.querySelectorAll("[data-field]")) boxes[Number(box.dataset.field)] = box;
     program = module;
     apply(program._qvStart());
@@ -224,5 +224,44 @@
     followColourScheme();
     matchMedia("(prefers-color-scheme: dark)").addEventListener("change", followColourScheme);
     for (const call of waiting.splice(0)) send(call);
-  };
+  }
+
+  // This script runs once the window is on the screen, and until then the browser alone answered
+  // the user. What came of it goes to the program as events: boxes edited and left, then the
+  // focus, then the focused box's text.
+  const focused = document.activeElement;
+  const changed = (box) => box.value !== box.defaultValue;
+  for (const box of form1.querySelectorAll("[data-field]")) {
+    if (box !== focused && changed(box)) edited(fieldOf(box), box.value, box.value.length);
+  }
+  if (focused !== form1 && form1.contains(focused)) {
+    onFormEvent({ type: "focusin", target: focused });
+    if (fieldOf(focused) > 0 && changed(focused)) {
+      edited(fieldOf(focused), focused.value, ends(focused)[1]);
+    }
+  }
+
+  // The program's WebAssembly is in the page gzip-compressed, as base64.
+  (async () => {
+    const packed = atob(document.getElementById("quorvel-wasm").textContent);
+    const bytes = new Uint8Array(packed.length);
+    for (let i = 0; i < packed.length; ++i) bytes[i] = packed.charCodeAt(i);
+    const wasmBinary = await new Response(new Blob([bytes]).stream()
+      .pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
+    attach(await createQuorvel({ wasmBinary }));
+  })();
+
+  // Served, the page is an installable app that also works offline; opened from a file, it is
+  // only itself.
+  if (/^https?:$/.test(location.protocol)) {
+    const manifest = document.createElement("link");
+    manifest.rel = "manifest";
+    manifest.href = "manifest.webmanifest";
+    document.head.append(manifest);
+    // Every visit asks for the worker anew: a new build's takes over for the next visit. Offline
+    // the question goes unanswered, and the copy serves on.
+    if ("serviceWorker" in navigator) {
+      navigator.serviceWorker.register("sw.js").then((worker) => worker.update()).catch(() => {});
+    }
+  }
 })();

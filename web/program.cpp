@@ -87,7 +87,8 @@ using quorvel::web::program;
 
 extern "C" {
 
-// Form1 is in the page already, in the sheet's initial state: the program takes it over.
+// Form1 is in the page already, in the sheet's initial state, perhaps with the user's first
+// edits: the program takes it over.
 EMSCRIPTEN_KEEPALIVE const void* qvStart() {
   using namespace quorvel;
   program = std::make_unique<web::Program>();
@@ -95,6 +96,7 @@ EMSCRIPTEN_KEEPALIVE const void* qvStart() {
   p.sheet.setCommandHandler(Button::Command1, [] { web::lifeStep(program->life.exitClicked()); });
   p.sheet.setCommandHandler(Button::Command3, [] { web::lifeStep(program->life.aboutClicked()); });
   p.life.mainOpened();
+  p.presenter.boxesShowSheet();
   p.presenter.refresh();
   p.presenter.enterFirstField();
   return p.batch.outbox();

@@ -120,6 +120,31 @@ test('EXIT ends the program in the page, and it can start again', async () => {
   await page.close();
 });
 
+test('what the user typed before the program started reaches it', async () => {
+  const page = await browser.newPage();
+  failOnErrors(page);
+  // The page's scripts wait for the window's frames; these frames wait for the test.
+  await page.addInitScript(() => {
+    const frame = window.requestAnimationFrame.bind(window);
+    let release;
+    const released = new Promise((resolve) => { release = resolve; });
+    window.startProgram = release;
+    window.requestAnimationFrame = (callback) => frame(() => released.then(() => frame(callback)));
+  });
+  await page.goto(`file://${site}`);
+  await box(page, 'IP octet 4, decimal').fill('7');
+  await box(page, 'IP octet 1, decimal').fill('150');
+  await page.evaluate(() => window.startProgram());
+  const hex = box(page, 'IP octet 1, hexadecimal');
+  for (let tries = 0; (await hex.inputValue()) !== '96' && tries < 300; ++tries) {
+    await page.waitForTimeout(100);
+  }
+  assert.deepEqual(await Promise.all(['IP octet 1, hexadecimal', 'IP octet 4, hexadecimal']
+    .map((name) => box(page, name).inputValue())), ['96', '07']);
+  assert.deepEqual(await focused(page), ['IP octet 1, decimal', '150', 3, 3]);
+  await page.close();
+});
+
 // The contrast of a disabled box's text on its screenshot: the colour that fills most of it
 // against the one that stands out most from it.
 // The README's example first: 192.168.1.1 with the mask 255.255.255.224, whose picture the light
