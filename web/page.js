@@ -1,13 +1,18 @@
 // The page's side of the program. Form1 is in the page from the start; this script and the
-// program, in WebAssembly, take it over once it is on the screen. Every event goes to it in one call, and what it
-// answers (web/batch.h) is carried out here in one go, with plain DOM calls. Events that come
-// before the program are kept, and handed over in order once it is there.
+// program, in WebAssembly, take it over once it is on the screen. Every event goes to the program
+// in one call, and what it answers (web/batch.h) is carried out here in one go, with plain DOM
+// calls. Events that come before the program are kept, and handed over in order once it is there.
 "use strict";
 (() => {
   const root = document.getElementById("program");
   const form1 = document.getElementById("Form1");
-  const boxes = [];  // by field number, once the program is there: the first paint waits for none
-  const fieldOf = (element) => Number(element.dataset?.field ?? 0);
+  const boxes = [];         // by field number
+  const fields = new Map();  // each box's field number
+  for (const box of form1.querySelectorAll("[data-field]")) {
+    boxes[Number(box.dataset.field)] = box;
+    fields.set(box, Number(box.dataset.field));
+  }
+  const fieldOf = (element) => fields.get(element) ?? 0;
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   let program = null;    // the WebAssembly module, once there
@@ -69,9 +74,10 @@
     }
   }
 
-  // A box's selection as the program counts it: its fixed end, then the cursor.
-  const ends = (box) => box.selectionDirection === "backward"
-    ? [box.selectionEnd, box.selectionStart] : [box.selectionStart, box.selectionEnd];
+  // A box's selection as the program counts it: its fixed end, and the cursor.
+  const backward = (box) => box.selectionDirection === "backward";
+  const anchorOf = (box) => (backward(box) ? box.selectionEnd : box.selectionStart);
+  const cursorOf = (box) => (backward(box) ? box.selectionStart : box.selectionEnd);
 
   // Hands a call to the program with the page's focus as it is now, or keeps it until it is there.
   function send(call) {
@@ -81,8 +87,11 @@
     }
     const focused = document.activeElement;
     const field = fieldOf(focused);
-    const [anchor, cursor] = field > 0 ? ends(focused) : [0, 0];
-    program._qvFocusIs(field, anchor, cursor);
+    if (field > 0) {
+      program._qvFocusIs(field, anchorOf(focused), cursorOf(focused));
+    } else {
+      program._qvFocusIs(0, 0, 0);
+    }
     apply(call());
   }
 
@@ -125,7 +134,7 @@
     if (applying) return;
     const target = event.target;
     const field = fieldOf(target);
-    const button = Number(target.dataset?.button ?? 0);
+    const button = field > 0 ? 0 : Number(target.dataset?.button ?? 0);
     switch (event.type) {
       case "keydown": wrapTab(event); return;
       case "mousedown":
@@ -145,7 +154,7 @@
         return;
       }
       case "input":
-        edited(field, target.value, ends(target)[1]);
+        edited(field, target.value, cursorOf(target));
         return;
       case "paste": {
         // A paste goes in as the value, as a script writes it: the browser's own editing takes
@@ -217,7 +226,6 @@
 
   // The program itself.
   function attach(module) {
-    for (const box of form1.querySelectorAll("[data-field]")) boxes[Number(box.dataset.field)] = box;
     program = module;
     apply(program._qvStart());
     program._qvWarmUp();
@@ -237,7 +245,7 @@
   if (focused !== form1 && form1.contains(focused)) {
     onFormEvent({ type: "focusin", target: focused });
     if (fieldOf(focused) > 0 && changed(focused)) {
-      edited(fieldOf(focused), focused.value, ends(focused)[1]);
+      edited(fieldOf(focused), focused.value, cursorOf(focused));
     }
   }
 
