@@ -123,13 +123,13 @@ test('EXIT ends the program in the page, and it can start again', async () => {
 test('what the user typed before the program started reaches it', async () => {
   const page = await browser.newPage();
   failOnErrors(page);
-  // The page's scripts wait for the window's frames; these frames wait for the test.
+  // The page's scripts start from a timer once the window is shown; timers wait for the test.
   await page.addInitScript(() => {
-    const frame = window.requestAnimationFrame.bind(window);
+    const timer = window.setTimeout;
     let release;
     const released = new Promise((resolve) => { release = resolve; });
     window.startProgram = release;
-    window.requestAnimationFrame = (callback) => frame(() => released.then(() => frame(callback)));
+    window.setTimeout = (callback, ...rest) => timer(() => released.then(callback), ...rest);
   });
   await page.goto(`file://${site}`);
   await box(page, 'IP octet 4, decimal').fill('7');
