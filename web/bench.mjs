@@ -27,7 +27,7 @@ const context = await browser.newContext();
 const floorPage = join(tmpdir(), 'quorvel-floor.html');
 writeFileSync(floorPage, '<!doctype html><title>floor</title><p>quorvel</p>');
 
-// A fresh page at the given slowdown, its program attached.
+// A fresh page at the given slowdown, navigated to the url.
 async function open(url, rate) {
   const page = await context.newPage();
   const cdp = await context.newCDPSession(page);

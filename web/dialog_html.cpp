@@ -29,12 +29,11 @@ void openDialog(Html& html, const std::string& caption, const forms::Place& area
 void rule(Html& html) {
   const forms::RuleLine& shade = forms::kLine1Shade;
   const forms::RuleLine& light = forms::kLine1Light;
-  constexpr int kTwipsPerPixel = 15;
   html.open("div")
       .attribute("id", "Line1")
       .attribute("role", "separator")
       .place({shade.left, shade.top, shade.right - shade.left,
-              (shade.pixels + light.pixels) * kTwipsPerPixel},
+              (shade.pixels + light.pixels) * forms::kTwipsPerPixel},
              forms::Face::Dialog, "Line1",
              "border-top:" + std::to_string(shade.pixels) + "px solid " + cssColour(shade.colour) +
                  ";border-bottom:" + std::to_string(light.pixels) + "px solid " +

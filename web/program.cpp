@@ -29,9 +29,9 @@ namespace {
 
 struct Program {
   Program() {
-    const AddressSheet initial;
     for (const Field f : kAllFields) {
-      boxes[indexOf(f)] = std::make_unique<BatchBox>(f, batch, focus, initial);
+      // The sheet is as it starts, as the page's Form1 shows it.
+      boxes[indexOf(f)] = std::make_unique<BatchBox>(f, batch, focus, sheet);
       presenter.bind(f, *boxes[indexOf(f)]);
     }
   }
